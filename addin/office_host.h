@@ -32,30 +32,33 @@ public:
     virtual std::unique_ptr<DocumentProperties> ActiveDocumentProperties() = 0;
 
     // Excel
-    virtual int WorkbookCount() = 0;                              // Workbooks.Count
+    virtual int WorkbookCount() = 0;                                 // Workbooks.Count
     virtual void SetActiveCellFormula(const std::string& text) = 0;  // ActiveCell.FormulaR1C1 =
-    virtual void ShowExcelSaveAs(const std::string& name) = 0;   // Dialogs(5).Show(name)
+    virtual void ShowExcelSaveAs(const std::string& name) = 0;       // Dialogs(5).Show(name)
 
     // Word
-    virtual int DocumentCount() = 0;                              // Documents.Count
-    virtual int ProtectionType() = 0;                             // ActiveDocument.ProtectionType
-    virtual int FormFieldCount() = 0;                             // ActiveDocument.FormFields.Count
-    virtual std::string FormFieldName(int index) = 0;            // FormFields.Item(index).Name, 1-based
-    virtual bool FormFieldIsTextInput(const std::string& name) = 0;  // FormFields.Item(name).TextInput.Valid
+    virtual int DocumentCount() = 0;                   // Documents.Count
+    virtual int ProtectionType() = 0;                  // ActiveDocument.ProtectionType
+    virtual int FormFieldCount() = 0;                  // ActiveDocument.FormFields.Count
+    virtual std::string FormFieldName(int index) = 0;  // FormFields.Item(index).Name, 1-based
+    virtual bool FormFieldIsTextInput(
+        const std::string& name) = 0;  // FormFields.Item(name).TextInput.Valid
     virtual void SetFormFieldResult(const std::string& name, const std::string& text) = 0;
-    virtual void TypeText(const std::string& text) = 0;          // Selection.TypeText Text:=text
-    virtual void ShowWordSaveAs(const std::string& name) = 0;    // Dialogs(84): Name = name, Show()
+    virtual void TypeText(const std::string& text) = 0;        // Selection.TypeText Text:=text
+    virtual void ShowWordSaveAs(const std::string& name) = 0;  // Dialogs(84): Name = name, Show()
 
     // InfoPath, on ActiveWindow.XDocument
-    virtual int FormCount() = 0;                                  // XDocuments.Count
+    virtual int FormCount() = 0;                                              // XDocuments.Count
     virtual void SetSelectionNamespaces(const std::string& declaration) = 0;  // DOM.setProperty
-    virtual std::string NodeText(const std::string& path) = 0;   // DOM.selectSingleNode(path).Text
+    virtual std::string NodeText(const std::string& path) = 0;  // DOM.selectSingleNode(path).Text
     virtual void SetNodeText(const std::string& path, const std::string& text) = 0;
-    virtual std::string FormUri() = 0;                            // URI
-    virtual bool FormIsNew() = 0;                                 // IsNew
-    virtual void SetSaveAsDialogFileName(const std::string& name) = 0;  // UI.SetSaveAsDialogFileName
-    virtual void SetSaveAsDialogLocation(const std::string& folder) = 0;  // UI.SetSaveAsDialogLocation
-    virtual void SaveFormAs(const std::string& path) = 0;         // SaveAs(path)
+    virtual std::string FormUri() = 0;  // URI
+    virtual bool FormIsNew() = 0;       // IsNew
+    virtual void SetSaveAsDialogFileName(
+        const std::string& name) = 0;  // UI.SetSaveAsDialogFileName
+    virtual void SetSaveAsDialogLocation(
+        const std::string& folder) = 0;                    // UI.SetSaveAsDialogLocation
+    virtual void SaveFormAs(const std::string& path) = 0;  // SaveAs(path)
 };
 
 }  // namespace vexo

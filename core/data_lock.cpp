@@ -19,14 +19,11 @@ DataLock::DataLock() {
     }
     std::string path = GetDataFolder() + "vexo.lock";
     switch (held.Acquire(path, kTimeoutMs)) {
-        case files::ExclusiveLock::Result::Acquired:
-            depth = 1;
-            return;
+        case files::ExclusiveLock::Result::Acquired: depth = 1; return;
         case files::ExclusiveLock::Result::TimedOut:
             throw Error("Die Vexo-Daten sind von einem anderen Programm gesperrt (" + path +
                         "). Bitte versuchen Sie es in einigen Sekunden erneut.");
-        case files::ExclusiveLock::Result::Failed:
-            break;
+        case files::ExclusiveLock::Result::Failed: break;
     }
     // No lock file means no folder to write into: report it as the write it guards.
     throw SettingsWriteError(SettingsPath());

@@ -34,7 +34,8 @@ std::optional<std::pair<std::string_view, std::string_view>> Entry(std::string_v
 // Values are one line: a line break inside would turn the rest into a line of its own.
 std::string OneLine(std::string_view value) {
     std::string v(value);
-    std::replace_if(v.begin(), v.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        v.begin(), v.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return v;
 }
 
@@ -95,8 +96,7 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
     for (size_t i = body; i < lines_.size() && !SectionName(lines_[i]); ++i) {
         if (!Trim(lines_[i]).empty()) insert = i + 1;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert),
-                  std::string(key) + "=" + v);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert), std::string(key) + "=" + v);
 }
 
 std::string IniFile::Text() const {

@@ -10,12 +10,14 @@
 
 namespace vexo {
 
-std::string LogPath() { return GetDataFolder() + "vexolog.csv"; }
+std::string LogPath() {
+    return GetDataFolder() + "vexolog.csv";
+}
 
 std::string FormatLogTime(const LocalTime& t) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second);
     return buf;
 }
 
@@ -25,7 +27,9 @@ std::string FormatLogLine(const std::string& number, const LocalTime& time,
            Quote(user) + "; ";
 }
 
-std::string GetLogonUserName() { return CurrentPlatform().LogonUserName(); }
+std::string GetLogonUserName() {
+    return CurrentPlatform().LogonUserName();
+}
 
 void AppendIssueLog(const std::string& number, const std::string& application,
                     const LocalTime& time) {
@@ -73,7 +77,8 @@ std::vector<LogRecord> ParseLog(std::string_view text) {
     bool header = true;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
+        std::string_view line =
+            text.substr(start, end == std::string_view::npos ? end : end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (!header && !line.empty()) records.push_back(ParseLogLine(line));
         // The header is the first line only when it is one; a log created empty has none.

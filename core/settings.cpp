@@ -20,9 +20,13 @@ std::string ComposeDataFolder(std::string app_data) {
     return app_data;
 }
 
-std::string GetDataFolder() { return ComposeDataFolder(CurrentPlatform().AppDataFolder()); }
+std::string GetDataFolder() {
+    return ComposeDataFolder(CurrentPlatform().AppDataFolder());
+}
 
-std::string SettingsPath() { return GetDataFolder() + "vexo.ini"; }
+std::string SettingsPath() {
+    return GetDataFolder() + "vexo.ini";
+}
 
 Settings Settings::Load() {
     auto bytes = files::ReadAll(SettingsPath());
@@ -39,8 +43,7 @@ std::string Settings::Text(std::string_view section, std::string_view key,
     return *v;
 }
 
-int32_t Settings::Integer(std::string_view section, std::string_view key,
-                          int32_t fallback) const {
+int32_t Settings::Integer(std::string_view section, std::string_view key, int32_t fallback) const {
     auto v = ini_.Value(section, key);
     if (!v) return fallback;
     return ParseInt32(*v).value_or(fallback);

@@ -3,7 +3,9 @@
 namespace vexo {
 namespace {
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';

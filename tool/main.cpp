@@ -78,7 +78,8 @@ int Usage() {
 
 // A count for "draw": a whole number from 1 to 1,000,000.
 bool ParseCount(const std::string& text, int& count) {
-    if (text.empty() || text.size() > 7 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 7 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return false;
     count = std::stoi(text);
     return count >= 1 && count <= 1000000;

@@ -13,6 +13,8 @@ Platform& CurrentPlatform() {
     return *native;
 }
 
-void SetPlatform(Platform* platform) { installed = platform; }
+void SetPlatform(Platform* platform) {
+    installed = platform;
+}
 
 }  // namespace vexo

@@ -76,10 +76,16 @@ std::string Folder(const std::string& path) {
 
 }  // namespace
 
-std::unique_ptr<Platform> MakeNativePlatform() { return std::make_unique<PosixPlatform>(); }
+std::unique_ptr<Platform> MakeNativePlatform() {
+    return std::make_unique<PosixPlatform>();
+}
 
-std::string ToAnsi(std::string_view utf8) { return Utf8ToCp1252(utf8); }
-std::string FromAnsi(std::string_view ansi) { return Cp1252ToUtf8(ansi); }
+std::string ToAnsi(std::string_view utf8) {
+    return Utf8ToCp1252(utf8);
+}
+std::string FromAnsi(std::string_view ansi) {
+    return Cp1252ToUtf8(ansi);
+}
 
 std::string GetModuleFileNameText() {
     char buf[4096];
@@ -87,7 +93,9 @@ std::string GetModuleFileNameText() {
     return n > 0 ? std::string(buf, static_cast<size_t>(n)) : "";
 }
 
-std::string GetModuleVersionText() { return VEXO_VERSION_TEXT; }
+std::string GetModuleVersionText() {
+    return VEXO_VERSION_TEXT;
+}
 
 namespace files {
 
@@ -159,7 +167,9 @@ bool CreateDirectories(const std::string& path) {
     return IsDirectory(path);
 }
 
-ExclusiveLock::~ExclusiveLock() { Release(); }
+ExclusiveLock::~ExclusiveLock() {
+    Release();
+}
 
 ExclusiveLock::Result ExclusiveLock::Acquire(const std::string& path, int timeout_ms) {
     Release();

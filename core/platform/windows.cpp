@@ -1,7 +1,7 @@
 // The core's platform on Windows: shell folders, the logon name, the local clock, message
 // boxes, files through the wide API, and LockFileEx for the cross-process lock.
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <string>
 
@@ -15,8 +15,8 @@ namespace {
 
 std::wstring Wide(std::string_view utf8, UINT code_page = CP_UTF8) {
     if (utf8.empty()) return {};
-    int n = MultiByteToWideChar(code_page, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                nullptr, 0);
+    int n =
+        MultiByteToWideChar(code_page, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring out(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(code_page, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
     return out;
@@ -24,8 +24,8 @@ std::wstring Wide(std::string_view utf8, UINT code_page = CP_UTF8) {
 
 std::string Narrow(std::wstring_view wide, UINT code_page = CP_UTF8) {
     if (wide.empty()) return {};
-    int n = WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()),
-                                nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
     WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
                         nullptr, nullptr);
@@ -88,7 +88,9 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Platform> MakeNativePlatform() { return std::make_unique<WindowsPlatform>(); }
+std::unique_ptr<Platform> MakeNativePlatform() {
+    return std::make_unique<WindowsPlatform>();
+}
 
 std::string GetSpecialFolderPath(int folder) {
     IMalloc* malloc = nullptr;
@@ -104,8 +106,12 @@ std::string GetSpecialFolderPath(int folder) {
     return result;
 }
 
-std::string ToAnsi(std::string_view utf8) { return Narrow(Wide(utf8), CP_ACP); }
-std::string FromAnsi(std::string_view ansi) { return Narrow(Wide(ansi, CP_ACP)); }
+std::string ToAnsi(std::string_view utf8) {
+    return Narrow(Wide(utf8), CP_ACP);
+}
+std::string FromAnsi(std::string_view ansi) {
+    return Narrow(Wide(ansi, CP_ACP));
+}
 
 std::string GetModuleFileNameText() {
     HMODULE module = nullptr;
@@ -131,8 +137,8 @@ std::string GetModuleVersionText() {
     };
     Translation* tr = nullptr;
     UINT len = 0;
-    if (VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
-                       reinterpret_cast<void**>(&tr), &len) &&
+    if (VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&tr),
+                       &len) &&
         len >= sizeof(Translation)) {
         wchar_t key[64];
         wsprintfW(key, L"\\StringFileInfo\\%04X%04X\\FileVersion", tr->language, tr->code_page);
@@ -227,7 +233,9 @@ bool CreateDirectories(const std::string& path) {
     return IsDirectory(path);
 }
 
-ExclusiveLock::~ExclusiveLock() { Release(); }
+ExclusiveLock::~ExclusiveLock() {
+    Release();
+}
 
 ExclusiveLock::Result ExclusiveLock::Acquire(const std::string& path, int timeout_ms) {
     Release();
@@ -238,8 +246,7 @@ ExclusiveLock::Result ExclusiveLock::Acquire(const std::string& path, int timeou
     ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeout_ms);
     for (;;) {
         OVERLAPPED at{};
-        if (LockFileEx(f.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
-                       &at))
+        if (LockFileEx(f.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at))
             break;
         if (GetLastError() != ERROR_LOCK_VIOLATION && GetLastError() != ERROR_IO_PENDING)
             return Result::Failed;

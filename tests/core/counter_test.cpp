@@ -89,10 +89,10 @@ TEST(ValidateCounterText, AcceptsOneTo99999999Only) {
         int32_t value;
     };
     const Case cases[] = {
-        {"17", true, 17},      {"1", true, 1},           {"99999999", true, 99999999},
-        {"00000042", true, 42}, {"", false, 0},           {"0", false, 0},
-        {"-5", false, 0},       {"100000000", false, 0},  {"1.000", false, 0},
-        {"12a", false, 0},      {" 17", false, 0},        {"2147483648", false, 0},
+        {"17", true, 17},       {"1", true, 1},          {"99999999", true, 99999999},
+        {"00000042", true, 42}, {"", false, 0},          {"0", false, 0},
+        {"-5", false, 0},       {"100000000", false, 0}, {"1.000", false, 0},
+        {"12a", false, 0},      {" 17", false, 0},       {"2147483648", false, 0},
         {"0x10", false, 0},
     };
     for (const Case& c : cases) {

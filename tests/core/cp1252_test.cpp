@@ -13,8 +13,12 @@ TEST(Cp1252, RoundTripsGermanTextAndTheEuroSign) {
 }
 
 TEST(Cp1252, ReplacesWhatTheCodePageLacks) {
-    EXPECT_EQ(Utf8ToCp1252("a\xE2\x82\xBD" "b"), "a?b");  // rouble sign
-    EXPECT_EQ(Utf8ToCp1252("a\xFF" "b"), "a?b");          // malformed UTF-8
+    EXPECT_EQ(Utf8ToCp1252("a\xE2\x82\xBD"
+                           "b"),
+              "a?b");  // rouble sign
+    EXPECT_EQ(Utf8ToCp1252("a\xFF"
+                           "b"),
+              "a?b");  // malformed UTF-8
 }
 
 }  // namespace

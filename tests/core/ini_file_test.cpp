@@ -27,19 +27,18 @@ TEST_P(IniLookup, FindsValuesAsTheProfileFunctionsDo) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniLookup,
-    ::testing::Values(
-        LookupCase{"[Zaehler]\r\nCounter=17\r\n", "Zaehler", "Counter", "17"},
-        LookupCase{"[ZAEHLER]\r\ncounter=17\r\n", "zaehler", "COUNTER", "17"},
-        LookupCase{"  [ Zaehler ]  \r\n\t Counter \t=  17 \t\r\n", "Zaehler", "Counter", "17"},
-        LookupCase{"[A]\nk=lf only\n", "A", "k", "lf only"},
-        LookupCase{"[A]\r\nk=first\r\nk=second\r\n", "A", "k", "first"},
-        LookupCase{"[A]\r\nx=1\r\n[A]\r\nk=in second section\r\n", "A", "k", nullptr},
-        LookupCase{"[A]\r\nk=a=b\r\n", "A", "k", "a=b"},
-        LookupCase{"[A]\r\nk=\r\n", "A", "k", ""},
-        LookupCase{"k=before any section\r\n[A]\r\n", "A", "k", nullptr},
-        LookupCase{"[A]\r\nk=1\r\n[B]\r\n", "B", "k", nullptr},
-        LookupCase{"[A]\r\n", "A", "k", nullptr},
-        LookupCase{"", "A", "k", nullptr}));
+    ::testing::Values(LookupCase{"[Zaehler]\r\nCounter=17\r\n", "Zaehler", "Counter", "17"},
+                      LookupCase{"[ZAEHLER]\r\ncounter=17\r\n", "zaehler", "COUNTER", "17"},
+                      LookupCase{"  [ Zaehler ]  \r\n\t Counter \t=  17 \t\r\n", "Zaehler",
+                                 "Counter", "17"},
+                      LookupCase{"[A]\nk=lf only\n", "A", "k", "lf only"},
+                      LookupCase{"[A]\r\nk=first\r\nk=second\r\n", "A", "k", "first"},
+                      LookupCase{"[A]\r\nx=1\r\n[A]\r\nk=in second section\r\n", "A", "k", nullptr},
+                      LookupCase{"[A]\r\nk=a=b\r\n", "A", "k", "a=b"},
+                      LookupCase{"[A]\r\nk=\r\n", "A", "k", ""},
+                      LookupCase{"k=before any section\r\n[A]\r\n", "A", "k", nullptr},
+                      LookupCase{"[A]\r\nk=1\r\n[B]\r\n", "B", "k", nullptr},
+                      LookupCase{"[A]\r\n", "A", "k", nullptr}, LookupCase{"", "A", "k", nullptr}));
 
 TEST(IniFile, CutsValuesAt2047Characters) {
     std::string text = "[A]\r\nk=" + std::string(3000, 'x') + "\r\n";
@@ -73,10 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WriteCase{"CreatesFile", "", "Zaehler", "Counter", "2", "[Zaehler]\r\nCounter=2\r\n"},
         WriteCase{"UpdatesInPlaceKeepingSpelling",
-                  "; mine\r\n[zaehler]\r\n  COUNTER = 5 \r\nOther=x\r\n", "Zaehler", "Counter",
-                  "6", "; mine\r\n[zaehler]\r\nCOUNTER=6\r\nOther=x\r\n"},
-        WriteCase{"AppendsKeyAtEndOfItsSection", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "A", "k",
-                  "v", "[A]\r\nx=1\r\nk=v\r\n\r\n[B]\r\ny=2\r\n"},
+                  "; mine\r\n[zaehler]\r\n  COUNTER = 5 \r\nOther=x\r\n", "Zaehler", "Counter", "6",
+                  "; mine\r\n[zaehler]\r\nCOUNTER=6\r\nOther=x\r\n"},
+        WriteCase{"AppendsKeyAtEndOfItsSection", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "A", "k", "v",
+                  "[A]\r\nx=1\r\nk=v\r\n\r\n[B]\r\ny=2\r\n"},
         WriteCase{"AppendsSectionAtEnd", "[A]\r\nx=1", "B", "k", "v",
                   "[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n"},
         WriteCase{"NormalisesLineEnds", "[A]\nx=1\n", "A", "x", "2", "[A]\r\nx=2\r\n"},

@@ -17,10 +17,11 @@ TEST(IssueLog, FirstIssueCreatesTheFileWithItsHeader) {
     TestPlatform p;
     AppendIssueLog("RE-2008-03/0017", "Excel 12.0", {2008, 3, 5, 14, 7, 9});
     AppendIssueLog("RE-2008-03/0018", "Excel 12.0", {2008, 3, 5, 14, 8, 0});
-    EXPECT_EQ(p.ReadDataFile("vexolog.csv"),
-              kHeader +
-                  "\"RE-2008-03/0017\"; 2008-03-05 14:07:09; \"Excel 12.0\"; \"buchhaltung\"; \r\n"
-                  "\"RE-2008-03/0018\"; 2008-03-05 14:08:00; \"Excel 12.0\"; \"buchhaltung\"; \r\n");
+    EXPECT_EQ(
+        p.ReadDataFile("vexolog.csv"),
+        kHeader +
+            "\"RE-2008-03/0017\"; 2008-03-05 14:07:09; \"Excel 12.0\"; \"buchhaltung\"; \r\n"
+            "\"RE-2008-03/0018\"; 2008-03-05 14:08:00; \"Excel 12.0\"; \"buchhaltung\"; \r\n");
 }
 
 TEST(IssueLog, ExistingEmptyFileGetsNoHeader) {

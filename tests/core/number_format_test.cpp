@@ -51,21 +51,20 @@ INSTANTIATE_TEST_SUITE_P(
                       ComposeCase{"", 8, 2, "", 1, false, 1, kJan2009, "9-11"},
                       ComposeCase{"", 3, 2, "", 1, false, 1, kJan2009, "2009-011"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Edges, Compose,
-    ::testing::Values(
-        // No digits are cut; zero is padded like any counter.
-        ComposeCase{"", 0, 0, "", 3, false, 12345, k5March2008, "12345"},
-        ComposeCase{"", 0, 0, "", 4, false, 0, k5March2008, "0000"},
-        // Kinds outside their tables: no date part, no separator.
-        ComposeCase{"A", 12, 2, "B", 1, false, 1, k5March2008, "AB1"},
-        ComposeCase{"A", -1, 2, "B", 1, false, 1, k5March2008, "AB1"},
-        ComposeCase{"", 3, 5, "", 1, false, 1, k5March2008, "2008031"},
-        // One-component date parts ignore the separator.
-        ComposeCase{"", 1, 2, "", 1, false, 1, k5March2008, "20081"},
-        ComposeCase{"", 0, 0, "", 4, true, 17, k5March2008, "0017"},
-        // A minus sign stays in front of the zeros.
-        ComposeCase{"", 0, 0, "", 4, false, -17, k5March2008, "-017"}));
+INSTANTIATE_TEST_SUITE_P(Edges, Compose,
+                         ::testing::Values(
+                             // No digits are cut; zero is padded like any counter.
+                             ComposeCase{"", 0, 0, "", 3, false, 12345, k5March2008, "12345"},
+                             ComposeCase{"", 0, 0, "", 4, false, 0, k5March2008, "0000"},
+                             // Kinds outside their tables: no date part, no separator.
+                             ComposeCase{"A", 12, 2, "B", 1, false, 1, k5March2008, "AB1"},
+                             ComposeCase{"A", -1, 2, "B", 1, false, 1, k5March2008, "AB1"},
+                             ComposeCase{"", 3, 5, "", 1, false, 1, k5March2008, "2008031"},
+                             // One-component date parts ignore the separator.
+                             ComposeCase{"", 1, 2, "", 1, false, 1, k5March2008, "20081"},
+                             ComposeCase{"", 0, 0, "", 4, true, 17, k5March2008, "0017"},
+                             // A minus sign stays in front of the zeros.
+                             ComposeCase{"", 0, 0, "", 4, false, -17, k5March2008, "-017"}));
 
 TEST(ComposeNumber, HugeWidthsKeepTheCounterDigits) {
     // A hand-edited Padding must neither allocate without bound nor push the counter's own

@@ -39,10 +39,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, IntegerValues,
     ::testing::Values(IntegerCase{"41", 41}, IntegerCase{"-3", -3}, IntegerCase{"+7", 7},
                       IntegerCase{"0x10", 16}, IntegerCase{"0X1f", 31},
-                      IntegerCase{"0xFFFFFFFF", -1}, IntegerCase{"0x", 99},
-                      IntegerCase{"0x1G", 99}, IntegerCase{"abc", 99}, IntegerCase{"12a", 99},
-                      IntegerCase{"1.000", 99}, IntegerCase{"", 99},
-                      IntegerCase{"2147483647", 2147483647},
+                      IntegerCase{"0xFFFFFFFF", -1}, IntegerCase{"0x", 99}, IntegerCase{"0x1G", 99},
+                      IntegerCase{"abc", 99}, IntegerCase{"12a", 99}, IntegerCase{"1.000", 99},
+                      IntegerCase{"", 99}, IntegerCase{"2147483647", 2147483647},
                       IntegerCase{"-2147483648", INT32_MIN}, IntegerCase{"2147483648", 99},
                       IntegerCase{"99999999999999999999", 99}));
 
@@ -59,8 +58,8 @@ TEST(Settings, QuotedTextRoundTripsBlanksAndQuotes) {
     struct Case {
         std::string text, stored;
     };
-    for (const Case& c : {Case{"RE ", "\"RE \""}, Case{"a\"b", "\"a\"\"b\""},
-                          Case{"", "\"\""}, Case{"  \"\" ", "\"  \"\"\"\" \""}}) {
+    for (const Case& c : {Case{"RE ", "\"RE \""}, Case{"a\"b", "\"a\"\"b\""}, Case{"", "\"\""},
+                          Case{"  \"\" ", "\"  \"\"\"\" \""}}) {
         Settings s;
         s.SetQuotedText("Optionen", "TextBefore", c.text);
         EXPECT_EQ(*s.ini().Value("Optionen", "TextBefore"), c.stored);

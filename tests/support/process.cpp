@@ -33,7 +33,9 @@ std::string Slurp(const std::string& path) {
 }
 
 #ifdef _WIN32
-std::wstring Wide(const std::string& s) { return fs::u8path(s).wstring(); }
+std::wstring Wide(const std::string& s) {
+    return fs::u8path(s).wstring();
+}
 
 std::wstring QuoteArg(const std::string& arg) {
     std::wstring w = Wide(arg), out = L"\"";
@@ -50,7 +52,6 @@ HANDLE OpenForChild(const std::string& path) {
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 #endif
-
 
 }  // namespace
 
@@ -85,7 +86,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& args, const std::stri
     CloseHandle(err);
 }
 
-ChildProcess::~ChildProcess() { Wait(); }
+ChildProcess::~ChildProcess() {
+    Wait();
+}
 
 int ChildProcess::Wait() {
     if (!process_) return exit_code_;
@@ -100,9 +103,11 @@ int ChildProcess::Wait() {
 ChildProcess::ChildProcess(const std::vector<std::string>& args, const std::string& stdout_path) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, stdout_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, stdout_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     std::string err_path = stdout_path + ".err";
-    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     std::vector<char*> argv;
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -110,7 +115,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& args, const std::stri
     posix_spawn_file_actions_destroy(&actions);
 }
 
-ChildProcess::~ChildProcess() { Wait(); }
+ChildProcess::~ChildProcess() {
+    Wait();
+}
 
 int ChildProcess::Wait() {
     if (pid_ < 0) return exit_code_;

@@ -14,7 +14,9 @@ namespace fs = std::filesystem;
 namespace vexo::testing {
 namespace {
 
-fs::path U8(const std::string& utf8) { return fs::u8path(utf8); }
+fs::path U8(const std::string& utf8) {
+    return fs::u8path(utf8);
+}
 
 std::string UniqueName() {
     static std::atomic<int> serial{0};

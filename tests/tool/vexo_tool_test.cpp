@@ -50,7 +50,8 @@ TEST_F(VexoTool, DrawIssuesNumbersAndLogsEachAsAMacro) {
     EXPECT_EQ(platform.ReadDataFile("vexo.ini"), "[Zaehler]\r\nCounter=5\r\n");
 
     std::string log = platform.ReadDataFile("vexolog.csv");
-    std::regex line("\"000[1-4]\"; \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d; \"Makro \"; \"[^\"]*\"; ");
+    std::regex line(
+        "\"000[1-4]\"; \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d; \"Makro \"; \"[^\"]*\"; ");
     std::istringstream in(log);
     std::string l;
     std::getline(in, l);
@@ -66,14 +67,18 @@ TEST_F(VexoTool, DrawIssuesNumbersAndLogsEachAsAMacro) {
 
     auto table = Vexo({"log"});
     EXPECT_EQ(table.exit_code, 0);
-    EXPECT_EQ(table.out.substr(0, table.out.find('\n')), "Vexo  Datum                Anwendung  Benutzer");
+    EXPECT_EQ(table.out.substr(0, table.out.find('\n')),
+              "Vexo  Datum                Anwendung  Benutzer");
     EXPECT_NE(table.out.find("\n0004  "), std::string::npos) << table.out;
 }
 
 TEST_F(VexoTool, WrongCommandLinesShowUsage) {
-    for (std::vector<std::string> args :
-         {std::vector<std::string>{}, {"draw", "0"}, {"draw", "x"}, {"draw", "1", "2"},
-          {"next", "now"}, {"frobnicate"}}) {
+    for (std::vector<std::string> args : {std::vector<std::string>{},
+                                          {"draw", "0"},
+                                          {"draw", "x"},
+                                          {"draw", "1", "2"},
+                                          {"next", "now"},
+                                          {"frobnicate"}}) {
         auto r = Vexo(args);
         EXPECT_EQ(r.exit_code, 2);
         EXPECT_NE(r.err.find("Aufruf: vexo"), std::string::npos);
