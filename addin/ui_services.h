@@ -24,9 +24,10 @@ public:
     virtual void StartTimer(int ms) = 0;
     virtual void StopTimer() = 0;
 
-    // The error box for a failure that escaped a handler: "Vexo Add-In error: the add-in has
-    // fired an exception." CR LF and the failure's message.
-    virtual void ShowError(const std::string& message) = 0;
+    // The modal error box (OK button) for a failure that escaped a handler. `text` is complete
+    // as it stands: the module has already formatted it with FormatAddInError
+    // ("Vexo Add-In error: the add-in has fired an exception." CR LF and the message).
+    virtual void ShowError(const std::string& text) = 0;
 
     virtual void ShowOptionsDialog() = 0;
     virtual void ShowLogfileDialog() = 0;
