@@ -1,7 +1,8 @@
 // Vexo.dll's module plumbing: the entry point, the table of creatable classes with their class
 // factory, and the exports COM and regsvr32 call.
-#include <olectl.h>
 #include <windows.h>
+
+#include <olectl.h>
 
 #include <new>
 

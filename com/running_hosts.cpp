@@ -1,7 +1,8 @@
 #include "running_hosts.h"
 
-#include <tlhelp32.h>
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 namespace vexo::com {
 namespace {
