@@ -150,6 +150,10 @@ void Unregister(Scope scope) {
         DeleteTree(place.root, place.InterfaceKey(), each);
     }
     if (scope == Scope::User) DeleteAddInKeys(place, view);
+    // A user's classes may have had no such folders before Vexo.
+    for (const wchar_t* folder : {L"TypeLib", L"Interface"})
+        for (REGSAM each : {OwnView(), OtherView()})
+            DeleteIfEmpty(place.root, place.classes + folder, each);
 }
 
 HRESULT AfterAskingForHosts(HostPrompt& prompt, void (*work)(Scope), Scope scope) noexcept {

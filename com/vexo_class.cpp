@@ -54,6 +54,30 @@ HRESULT TextMember(VARIANT* value, Text&& text) noexcept {
     });
 }
 
+// The type library's members are property gets without arguments. ITypeInfo::Invoke would run
+// one and then apply surplus arguments to its result, so "SetCounter(1)" would draw a number
+// and still fail: refuse such calls before anything runs.
+HRESULT CheckArgumentCount(ITypeInfo* info, DISPID id, const DISPPARAMS* params) {
+    if (!params || params->cArgs == 0) return S_OK;
+    ITypeInfo2* info2 = nullptr;
+    if (FAILED(info->QueryInterface(IID_ITypeInfo2, reinterpret_cast<void**>(&info2)))) return S_OK;
+    HRESULT result = S_OK;
+    UINT index = 0;
+    FUNCDESC* func = nullptr;
+    if (SUCCEEDED(info2->GetFuncIndexOfMemId(id, INVOKE_PROPERTYGET, &index)) &&
+        SUCCEEDED(info2->GetFuncDesc(index, &func))) {
+        UINT accepted = 0;
+        for (SHORT i = 0; i < func->cParams; ++i)
+            if (!(func->lprgelemdescParam[i].paramdesc.wParamFlags &
+                  (PARAMFLAG_FRETVAL | PARAMFLAG_FLCID)))
+                ++accepted;
+        if (params->cArgs > accepted) result = DISP_E_BADPARAMCOUNT;
+        info2->ReleaseFuncDesc(func);
+    }
+    info2->Release();
+    return result;
+}
+
 }  // namespace
 
 HRESULT TVexoClass::Create(REFIID iid, void** object) {
@@ -136,8 +160,10 @@ STDMETHODIMP TVexoClass::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPAR
                                 VARIANT* result, EXCEPINFO* exception, UINT* arg_error) {
     if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
     return Guarded([&] {
-        HRESULT hr = type_info_->Invoke(static_cast<IVexoClass*>(this), id, flags, params, result,
-                                        exception, arg_error);
+        HRESULT hr = CheckArgumentCount(type_info_, id, params);
+        if (FAILED(hr)) return hr;
+        hr = type_info_->Invoke(static_cast<IVexoClass*>(this), id, flags, params, result,
+                                exception, arg_error);
         if (hr == DISP_E_MEMBERNOTFOUND && extension_)
             hr = extension_->Invoke(id, flags, params, result, exception, arg_error);
         return hr;
