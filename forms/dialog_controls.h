@@ -53,6 +53,7 @@ enum AboutControl : int {
     kAboutLabelRevision,
     kAboutRevision,
     kAboutNotes,
+    kAboutContact,
     kAboutLink,
     // "Schließen" is IDCANCEL
 };

@@ -35,10 +35,11 @@ DialogSpec Spec() {
             {kAboutLabelRevision, WC_STATICW, L"Revision: ", kLabel, 64, 68, 0, 0},
             {kAboutRevision, WC_STATICW, L"", kLabel | SS_NOPREFIX, 112, 68, 200, 13},
             {kAboutNotes, WC_STATICW, L"Hinweise && Kontakt", kLabel, 64, 88, 0, 0, FontKind::Bold},
-            {kAboutLink, WC_LINK,
-             L"Vexo ist Freeware von Ostrak. Hinweise, Fragen und neue Versionen "
-             L"finden Sie auf der <a>Homepage von Ostrak</a>.",
-             WS_TABSTOP, 65, 105, 271, 62},
+            {kAboutContact, WC_STATICW,
+             L"Vexo ist Freeware von Ostrak. Hinweise, Fragen und neue Versionen finden "
+             L"Sie auf der Homepage:",
+             SS_LEFT | SS_NOPREFIX, 65, 105, 271, 28},
+            {kAboutLink, WC_LINK, L"<a>www.ostrak.de/vexo</a>", WS_TABSTOP, 65, 137, 271, 16},
         },
         {{64, 48, 273}, {178, 95, 159}, {64, 162, 273}}};
 }

@@ -187,7 +187,7 @@ private:
                     draw->clrTextBk = GetSysColor(
                         draw->nmcd.dwItemSpec % 2 == 0 ? COLOR_BTNHIGHLIGHT : COLOR_INFOBK);
                     draw->clrText = GetSysColor(COLOR_WINDOWTEXT);
-                    result = CDRF_DODEFAULT;
+                    result = CDRF_NEWFONT;
                 } else {
                     result = CDRF_DODEFAULT;
                 }
