@@ -96,11 +96,15 @@ HRESULT TVexoClass::Create(REFIID iid, void** object) {
     return hr;
 }
 
-TVexoClass::TVexoClass(ITypeInfo* type_info) : type_info_(type_info) {
+TVexoClass::TVexoClass(ITypeInfo* type_info)
+    : type_info_(type_info),
+      connection_(std::make_unique<office::AddinConnection>(static_cast<IVexoClass*>(this))) {
+    SetDispatchExtension(connection_.get());
     ModuleAddRef();
 }
 
 TVexoClass::~TVexoClass() {
+    connection_.reset();
     type_info_->Release();
     ModuleRelease();
 }
@@ -114,6 +118,11 @@ STDMETHODIMP TVexoClass::QueryInterface(REFIID iid, void** object) {
             *object = found;
             return S_OK;
         }
+    }
+    if (IUnknown* part = connection_->Find(iid)) {
+        part->AddRef();
+        *object = part;
+        return S_OK;
     }
     *object = nullptr;
     return E_NOINTERFACE;

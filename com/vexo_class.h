@@ -4,6 +4,9 @@
 
 #include <oaidl.h>
 
+#include <memory>
+
+#include "addin_connection.h"
 #include "dispatch_extension.h"
 #include "vexo_tlb.h"
 
@@ -56,6 +59,8 @@ private:
     LONG refs_ = 1;
     ITypeInfo* type_info_;  // of IVexoClass, owned
     DispatchExtension* extension_ = nullptr;
+    // The add-in side: IDTExtensibility2, IRibbonExtensibility and the ribbon's callbacks.
+    std::unique_ptr<office::AddinConnection> connection_;
 };
 
 }  // namespace vexo::com

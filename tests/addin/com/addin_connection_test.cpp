@@ -1,0 +1,315 @@
+// The add-in glue connected to fake Office hosts inside the test process: what each host gets
+// from one connection, the command bar and ribbon, events, the re-arm and the teardown.
+#include <gtest/gtest.h>
+
+#include "addin_module.h"
+#include "command_bar.h"
+#include "counter.h"
+#include "fake_office.h"
+#include "issue_log.h"
+#include "message_boxes.h"
+#include "ribbon_xml.h"
+#include "support/test_platform.h"
+#include "test_addin.h"
+
+namespace vexo::testing {
+namespace {
+
+using fake::FakeOffice;
+using Kind = FakeOffice::Kind;
+using office::kBarName;
+
+constexpr const char* kInsertButton = "adxRibbonButtonCEE2D128D81940E9B970ABAB598A8918";
+constexpr const char* kSaveButton = "adxRibbonButton8C5B153EB84E4FAEBFBB83923A01C3FA";
+
+bool Bool(const office::Variant& v) {
+    return V_VT(v.Get()) == VT_BOOL && V_BOOL(v.Get()) != VARIANT_FALSE;
+}
+
+class AddinConnectionTest : public ::testing::Test {
+protected:
+    fake::ComApartment apartment;
+    TestPlatform platform;
+    fake::MessageBoxes boxes;
+    TestAddin addin;
+
+    // One insert through whatever surface the host shows.
+    void ClickInsert(FakeOffice& office) {
+        if (office.has_ribbon())
+            office.ClickRibbon(kInsertButton);
+        else
+            office.Click(kBarName, 1);
+    }
+    void ClickSave(FakeOffice& office) {
+        if (office.has_ribbon())
+            office.ClickRibbon(kSaveButton);
+        else
+            office.Click(kBarName, 0);
+    }
+};
+
+struct HostCase {
+    Kind kind;
+    const char* version;
+    const char* application;  // the log's application text
+};
+
+class EachHost : public AddinConnectionTest, public ::testing::WithParamInterface<HostCase> {};
+
+TEST_P(EachHost, InsertsNumberLogsItAndSavesUnderIt) {
+    const HostCase& c = GetParam();
+    FakeOffice office(c.kind, c.version);
+    TempFolder folder;
+    if (c.kind == Kind::InfoPath) {
+        platform.WriteDataFile(
+            "vexo.ini",
+            "[InfoPath]\r\nxNameSpace=xmlns:my='urn:vexo'\r\nxPath=/my:Rechnung/my:Nummer\r\n");
+        office.OpenForm("<my:Rechnung xmlns:my='urn:vexo'><my:Nummer/></my:Rechnung>",
+                        folder.path() + "\\Formular1.xml", false);
+    } else {
+        office.Open("Mappe1");
+    }
+    std::string number = ReadNextNumber();
+    ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+
+    ClickInsert(office);
+
+    switch (c.kind) {
+        case Kind::Excel: EXPECT_EQ(office.active().cell, number); break;
+        case Kind::Word: EXPECT_EQ(office.active().text, number); break;
+        case Kind::InfoPath:
+            EXPECT_NE(office.FormXml(0).find("<my:Nummer>" + number + "</my:Nummer>"),
+                      std::string::npos);
+            break;
+    }
+    auto log = ReadIssueLog();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].number, number);
+    EXPECT_EQ(log[0].application, c.application);
+    EXPECT_NE(ReadNextNumber(), number);
+    EXPECT_TRUE(boxes.shown().empty());
+    if (c.kind != Kind::InfoPath) {
+        EXPECT_EQ(office.active().properties["VexoCounter"].value, number);
+        EXPECT_EQ(office.active().properties["VexoCounter"].type, 4);
+        EXPECT_TRUE(office.active().last_add_omitted_link_source);
+        ClickSave(office);
+        ASSERT_EQ(office.dialogs_shown.size(), 1u);
+        EXPECT_EQ(office.dialogs_shown[0].id, c.kind == Kind::Excel ? 5 : 84);
+        EXPECT_EQ(office.dialogs_shown[0].name, number);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, EachHost,
+                         ::testing::Values(HostCase{Kind::Excel, "11.0", "Excel 11.0"},
+                                           HostCase{Kind::Excel, "12.0", "Excel 12.0"},
+                                           HostCase{Kind::Word, "11.0", "Word 11.0"},
+                                           HostCase{Kind::Word, "12.0", "Word 12.0"},
+                                           HostCase{Kind::InfoPath, "12.0", "InfoPath 12.0"}));
+
+TEST_F(AddinConnectionTest, CommandBarCarriesEverySettingAndIsReusedOnTheNextStart) {
+    FakeOffice office(Kind::Word, "11.0");
+    office.Open("Dokument1");
+    ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+    EXPECT_TRUE(office.ribbon_xml().empty());
+
+    auto bar = office.Bar(kBarName);
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(office::Variant(bar->Stored(L"Protection")).ToInt("Protection"), 1);
+    EXPECT_TRUE(Bool(bar->Stored(L"Visible")));
+    auto controls = office.Controls(kBarName);
+    ASSERT_EQ(controls.size(), 6u);
+    for (int i = 0; i < 6; ++i) {
+        const office::BarButtonSpec& spec = office::kBarButtons[i];
+        auto& c = controls[i];
+        EXPECT_EQ(c->Stored(L"Caption").ToText("Caption"), office::Utf8(spec.caption));
+        EXPECT_EQ(c->Stored(L"Tag").ToText("Tag"), office::Utf8(spec.tag));
+        EXPECT_EQ(c->Stored(L"Style").ToInt("Style"), spec.style);
+        EXPECT_EQ(c->Stored(L"TooltipText").ToText("Tip"), office::Utf8(spec.tooltip));
+        EXPECT_EQ(c->Stored(L"DescriptionText").ToText("D"), office::Utf8(spec.description));
+        EXPECT_EQ(Bool(c->Stored(L"BeginGroup")), spec.begin_group);
+        EXPECT_EQ(Bool(c->Stored(L"Visible")), i != 4) << i;  // "InfoPath..." only in InfoPath
+        EXPECT_EQ(c->Stored(L"Picture").Type(), VT_DISPATCH);
+        EXPECT_EQ(c->Stored(L"Mask").Type(), VT_DISPATCH);
+    }
+    EXPECT_EQ(controls[0]->Stored(L"Caption").ToText(""), "Speichern unter...");
+    EXPECT_EQ(controls[1]->Stored(L"TooltipText").ToText(""), "Nächste Rechnungsnummer einfügen");
+    EXPECT_EQ(office.ClickSinks(kBarName), 6);
+
+    ASSERT_EQ(office.DisconnectAddin(), S_OK);
+    EXPECT_EQ(office.ClickSinks(kBarName), 0);
+    ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+    EXPECT_EQ(office.BarsAdded(), 1);
+    EXPECT_EQ(office.BarCount(kBarName), 1);
+    EXPECT_EQ(office.Controls(kBarName).size(), 6u);
+    EXPECT_EQ(office.ClickSinks(kBarName), 6);
+    std::string number = ReadNextNumber();
+    office.Click(kBarName, 1);
+    EXPECT_EQ(office.active().text, number);
+}
+
+TEST_F(AddinConnectionTest, InfoPathShowsItsSettingsButtonAndTheBarFromVersion12On) {
+    FakeOffice office(Kind::InfoPath, "12.0");
+    ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+    auto controls = office.Controls(kBarName);
+    ASSERT_EQ(controls.size(), 6u);
+    EXPECT_TRUE(Bool(controls[4]->Stored(L"Visible")));
+    EXPECT_EQ(office.ApplicationSinks(), 0);
+}
+
+TEST_F(AddinConnectionTest, DisconnectionLeavesNothingBehind) {
+    for (Kind kind : {Kind::Excel, Kind::Word}) {
+        FakeOffice office(kind, "11.0");
+        office.Open("Doc");
+        ULONG refs = addin.refs();
+        ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+        EXPECT_EQ(office.ApplicationSinks(), 1);
+        EXPECT_EQ(office.AddinObject().Get(), static_cast<IDispatch*>(&addin));
+        EXPECT_TRUE(addin.connection().connected());
+        office.Click(kBarName, 1);  // leaves the re-arm timer running
+
+        ASSERT_EQ(office.DisconnectAddin(), S_OK);
+        EXPECT_FALSE(addin.connection().connected());
+        EXPECT_EQ(office.ApplicationSinks(), 0);
+        EXPECT_EQ(office.ClickSinks(kBarName), 0);
+        EXPECT_FALSE(office.AddinObject());
+        EXPECT_EQ(addin.refs(), refs);
+        fake::PumpMessages(600);  // a stopped timer calls nobody
+        EXPECT_EQ(office.BarCount(kBarName), 1);
+    }
+}
+
+TEST_F(AddinConnectionTest, UserUnloadingTheAddinRemovesTheBar) {
+    FakeOffice office(Kind::Excel, "11.0");
+    ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+    ASSERT_EQ(office.DisconnectAddin(office::ext_dm_UserClosed), S_OK);
+    EXPECT_EQ(office.BarCount(kBarName), 0);
+}
+
+TEST_F(AddinConnectionTest, InsertIsGuardedUntilTheTimerReArmsIt) {
+    FakeOffice office(Kind::Word, "11.0");
+    office.Open("Dokument1");
+    ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+    auto insert = office.Controls(kBarName)[1];
+    std::string first = ReadNextNumber();
+
+    office.Click(kBarName, 1);
+    EXPECT_FALSE(Bool(insert->Stored(L"Enabled")));
+    office.Click(kBarName, 1);  // within 500 ms: nothing
+    EXPECT_EQ(office.active().text, first);
+
+    fake::PumpMessages(700);
+    EXPECT_TRUE(Bool(insert->Stored(L"Enabled")));
+    std::string second = ReadNextNumber();
+    office.Click(kBarName, 1);
+    EXPECT_EQ(office.active().text, first + second);
+    EXPECT_EQ(ReadIssueLog().size(), 2u);
+}
+
+TEST_F(AddinConnectionTest, HostEventsSwitchSaveAndInsertOnTheBar) {
+    struct EventCase {
+        Kind kind;
+        DISPID close, open;
+    };
+    for (const EventCase& c : {EventCase{Kind::Word, office::dispid::kWordDocumentBeforeClose,
+                                         office::dispid::kWordWindowSelectionChange},
+                               EventCase{Kind::Excel, office::dispid::kExcelWorkbookBeforeClose,
+                                         office::dispid::kExcelSheetSelectionChange}}) {
+        FakeOffice office(c.kind, "11.0");
+        office.Open("Doc");
+        ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+        auto controls = office.Controls(kBarName);
+        int writes = controls[0]->Writes(L"Enabled");
+
+        office.FireApplicationEvent(c.close);
+        EXPECT_FALSE(Bool(controls[0]->Stored(L"Enabled")));
+        EXPECT_FALSE(Bool(controls[1]->Stored(L"Enabled")));
+        office.FireApplicationEvent(c.close);  // no change, nothing written
+        EXPECT_EQ(controls[0]->Writes(L"Enabled"), writes + 1);
+
+        office.FireApplicationEvent(c.open);
+        EXPECT_TRUE(Bool(controls[0]->Stored(L"Enabled")));
+        EXPECT_TRUE(Bool(controls[1]->Stored(L"Enabled")));
+        ASSERT_EQ(office.DisconnectAddin(), S_OK);
+    }
+}
+
+TEST_F(AddinConnectionTest, RibbonServesStatesAndInvalidatesOnlyTheChangedButton) {
+    FakeOffice office(Kind::Excel, "12.0");
+    office.Open("Mappe1");
+    ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+    EXPECT_FALSE(office.Bar(kBarName));
+    EXPECT_TRUE(office.RibbonEnabled(kInsertButton));
+    EXPECT_TRUE(office.RibbonEnabled(kSaveButton));
+    for (const auto& button : office::kRibbonButtons) {
+        auto picture = office.RibbonImage(button.id);
+        ASSERT_TRUE(picture) << button.id;
+    }
+
+    office.ClickRibbon(kInsertButton);
+    EXPECT_EQ(office.invalidated, std::vector<std::wstring>{office::Wide(kInsertButton)});
+    EXPECT_FALSE(office.RibbonEnabled(kInsertButton));
+    fake::PumpMessages(700);
+    EXPECT_EQ(office.invalidated.size(), 2u);
+    EXPECT_TRUE(office.RibbonEnabled(kInsertButton));
+
+    office.invalidated.clear();
+    office.FireApplicationEvent(office::dispid::kExcelWorkbookBeforeClose);
+    EXPECT_EQ(office.invalidated,
+              (std::vector<std::wstring>{office::Wide(kSaveButton), office::Wide(kInsertButton)}));
+    EXPECT_FALSE(office.RibbonEnabled(kSaveButton));
+}
+
+TEST_F(AddinConnectionTest, RibbonXmlOnlyForWorkbookAndDocumentRibbons) {
+    office::Bstr xml;
+    for (const wchar_t* id : {L"Microsoft.Excel.Workbook", L"Microsoft.Word.Document"}) {
+        ASSERT_EQ(addin.connection().GetCustomUI(office::Bstr(id).Get(), xml.Put()), S_OK);
+        EXPECT_EQ(xml.Utf8(), office::RibbonXml());
+    }
+    for (const wchar_t* id : {L"Microsoft.Outlook.Mail.Read", L""}) {
+        ASSERT_EQ(addin.connection().GetCustomUI(office::Bstr(id).Get(), xml.Put()), S_OK);
+        EXPECT_EQ(xml.Get(), nullptr);
+    }
+}
+
+TEST_F(AddinConnectionTest, ObjectOfAScriptCreatesNoModule) {
+    EXPECT_FALSE(addin.connection().connected());
+    DISPID id;
+    ASSERT_EQ(addin.connection().GetIdOfName(L"getribbonenabled", &id), S_OK);
+    office::Variant result;
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    ASSERT_EQ(addin.connection().Invoke(id, DISPATCH_METHOD, &none, result.Get(), nullptr, nullptr),
+              S_OK);
+    EXPECT_FALSE(Bool(result));
+    EXPECT_EQ(addin.connection().GetIdOfName(L"ReadCounter", &id), DISP_E_UNKNOWNNAME);
+}
+
+TEST_F(AddinConnectionTest, FailureReachesTheErrorBoxNotTheHost) {
+    FakeOffice office(Kind::Excel, "11.0");
+    office.Open("Mappe1");
+    office.active().has_active_cell = false;  // a chart sheet is active
+    ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+    std::string number = ReadNextNumber();
+
+    office.Click(kBarName, 1);
+
+    auto shown = boxes.shown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Vexo Add-In");
+    EXPECT_EQ(shown[0].text, FormatAddInError("Es gibt keine aktive Zelle. Bitte wählen Sie eine "
+                                              "Zelle in einem Arbeitsblatt."));
+    EXPECT_EQ(ReadNextNumber(), number);
+    EXPECT_TRUE(ReadIssueLog().empty());
+}
+
+TEST_F(AddinConnectionTest, UnknownHostIsRefused) {
+    auto app = fake::DispatchObject::New();
+    app->Property(L"Name",
+                  [](const fake::Args&) { return office::Variant::Text("Microsoft Visio"); });
+    EXPECT_EQ(addin.connection().OnConnection(app.Get(), office::ext_cm_Startup, nullptr), E_FAIL);
+    EXPECT_FALSE(addin.connection().connected());
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_NE(boxes.shown()[0].text.find("nur Excel, Word und InfoPath"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vexo::testing
