@@ -343,6 +343,14 @@ void Dialog::Layout(const RECT* suggested) {
         y = area.top + (area.bottom - area.top - height) / 2;
     }
     SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame is not drawn at the DPI we computed it for, correct by what is missing.
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    int missing_x = Scale(spec_.client_width) - client.right;
+    int missing_y = Scale(spec_.client_height) - client.bottom;
+    if (missing_x || missing_y)
+        SetWindowPos(hwnd_, nullptr, 0, 0, width + missing_x, height + missing_y,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

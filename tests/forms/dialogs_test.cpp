@@ -151,6 +151,73 @@ TEST(OptionsDialog, EnterDoesNotCloseAndHandEditedValuesShowInTheLists) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+TEST(OptionsDialog, AcceleratorsFocusTheirFields) {
+    TestPlatform platform;
+    ASSERT_TRUE(DriveDialog(L"Vexo Optionen", [] { ShowOptionsDialog(nullptr); },
+                            {[&](HWND d) {
+                                 EXPECT_EQ(GetFocus(), GetDlgItem(d, kOptionsTextBefore));
+                                 PostMessageW(GetFocus(), WM_SYSCHAR, 'z', 1 << 29);
+                             },
+                             [&](HWND d) {
+                                 EXPECT_EQ(GetFocus(), GetDlgItem(d, kOptionsCounter));
+                                 PostMessageW(GetFocus(), WM_SYSCHAR, 't', 1 << 29);
+                             },
+                             [&](HWND d) {
+                                 EXPECT_EQ(GetFocus(), GetDlgItem(d, kOptionsSep));
+                                 Click(d, IDCANCEL);
+                             }}));
+}
+
+TEST(OptionsDialog, LaysItselfOutAgainWhenTheDpiChanges) {
+    TestPlatform platform;
+    ASSERT_TRUE(DriveDialog(L"Vexo Optionen", [] { ShowOptionsDialog(nullptr); }, {[&](HWND d) {
+                                RECT suggested{10, 20, 700, 700};
+                                SendMessageW(d, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                                             reinterpret_cast<LPARAM>(&suggested));
+                                RECT client;
+                                GetClientRect(d, &client);
+                                EXPECT_EQ(client.right, 434);  // 289 and 272 at 150 %, rounded
+                                EXPECT_EQ(client.bottom, 408);
+                                RECT edit = ClientRectOf(d, kOptionsCounter);
+                                EXPECT_EQ(edit.left, 144);
+                                EXPECT_EQ(edit.top, 240);
+                                EXPECT_EQ(edit.right - edit.left, 86);
+                                RECT ok = ClientRectOf(d, kOptionsOk);
+                                EXPECT_EQ(ok.left, 192);
+                                EXPECT_EQ(ok.bottom - ok.top, 38);
+                                LOGFONTW font{};
+                                GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(
+                                               d, kOptionsCounter, WM_GETFONT, 0, 0)),
+                                           sizeof font, &font);
+                                EXPECT_EQ(font.lfHeight, -16);
+                                EXPECT_STREQ(font.lfFaceName, L"Tahoma");
+                                RECT window;
+                                GetWindowRect(d, &window);
+                                EXPECT_EQ(window.left, 10);
+                                EXPECT_EQ(window.top, 20);
+                                Click(d, IDCANCEL);
+                            }}));
+}
+
+TEST(OptionsDialog, WriteFailureEndsTheDialogAndIsThrown) {
+    TestPlatform platform;
+    platform.WriteDataFile("vexo.ini", "[Zaehler]\r\nCounter=5\r\n");
+    platform.SetReadOnly("vexo.ini", true);
+    bool thrown = false;
+    ASSERT_TRUE(DriveDialog(L"Vexo Optionen",
+                            [&] {
+                                try {
+                                    ShowOptionsDialog(nullptr);
+                                } catch (const SettingsWriteError&) {
+                                    thrown = true;
+                                }
+                            },
+                            {[&](HWND d) { Click(d, kOptionsOk); }}));
+    EXPECT_TRUE(thrown);
+    platform.SetReadOnly("vexo.ini", false);
+    EXPECT_EQ(platform.ReadDataFile("vexo.ini"), "[Zaehler]\r\nCounter=5\r\n");
+}
+
 const std::string kLog =
     "VEXO:$255;DATUM:@;ANWENDUNG:$255;BENUTZER:$255\r\n"
     "\"RE-2\"; 2008-03-05 14:07:09; \"Word 12.0\"; \"buchhaltung\"; \r\n"
