@@ -135,11 +135,9 @@ void Unregister(Scope scope) {
     const bool other_registered =
         HasOtherView() &&
         KeyExists(place.root, place.ClassKey() + L"\\InprocServer32", OtherView());
-    if (scope == Scope::Machine && !other_registered &&
-        KeyExists(place.root, place.TypeLibPathKey(), view)) {
-        HRESULT hr = UnRegisterTypeLib(LIBID_Vexo, 1, 0, 0, kOwnSyskind);
-        if (hr != TYPE_E_REGISTRYACCESS) ThrowIfFailed(hr, "UnRegisterTypeLib");
-    }
+    // It fails when the registered file is gone or moved; the keys below go all the same.
+    if (scope == Scope::Machine && !other_registered)
+        UnRegisterTypeLib(LIBID_Vexo, 1, 0, 0, kOwnSyskind);
     DeleteTree(place.root, place.TypeLibPathKey(), view);
     DeleteIfEmpty(place.root, place.TypeLibKey() + L"\\1.0\\0", view);
     if (other_registered) return;
