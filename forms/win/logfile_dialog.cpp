@@ -72,6 +72,8 @@ private:
         }
         ListView_SetItemCountEx(list, static_cast<int>(table_.RowCount()), LVSICF_NOINVALIDATEALL);
         SetWindowSubclass(list, ListProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(ListView_GetHeader(list), HeaderProcedure, 0,
+                          reinterpret_cast<DWORD_PTR>(this));
         for (int id : {kLogfileFirst, kLogfilePrior, kLogfileNext, kLogfileLast})
             AddToolTip(id, WindowText(Item(id)).c_str());
         if (table_.RowCount() > 0) MoveTo(0);
@@ -81,10 +83,13 @@ private:
 
     void OnLayout() override {
         HWND list = List();
-        // A list view's rows are as high as its small images.
-        if (rows_) ImageList_Destroy(rows_);
-        rows_ = ImageList_Create(1, Scale(kRowHeight), ILC_COLOR32, 1, 0);
-        ListView_SetImageList(list, rows_, LVSIL_SMALL);
+        // A list view's rows are as high as its small images and some padding, which
+        // differs between versions: measured, and the image made up for it.
+        SetRowImageHeight(Scale(kRowHeight));
+        RECT row;
+        if (table_.RowCount() > 0 && ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS) &&
+            row.bottom - row.top != Scale(kRowHeight))
+            SetRowImageHeight(2 * Scale(kRowHeight) - (row.bottom - row.top));
         // Each column as wide as its caption or its widest cell.
         const int margin = Scale(14);
         for (int c = 0; c < kLogColumnCount; ++c) {
@@ -97,6 +102,13 @@ private:
             }
             ListView_SetColumnWidth(list, c, width);
         }
+    }
+
+    void SetRowImageHeight(int height) {
+        HIMAGELIST old = rows_;
+        rows_ = ImageList_Create(1, std::max(1, height), ILC_COLOR32, 1, 0);
+        ListView_SetImageList(List(), rows_, LVSIL_SMALL);
+        if (old) ImageList_Destroy(old);
     }
 
     int Current() const { return ListView_GetNextItem(List(), -1, LVNI_FOCUSED); }
@@ -120,6 +132,8 @@ private:
 
     void OnCommand(int id, int code, HWND) override {
         if (code != BN_CLICKED) return;
+        // The navigator does not keep the focus: typing still searches the list.
+        if (id >= kLogfileFirst && id <= kLogfileLast) SetFocus(List());
         switch (id) {
             case kLogfileFirst: MoveTo(0); break;
             case kLogfilePrior: MoveBy(-1); break;
@@ -229,6 +243,21 @@ private:
         if (message == WM_MOUSEWHEEL)
             return reinterpret_cast<LogfileDialog*>(data)->Wheel(wparam) ? 0 : 1;
         if (message == WM_NCDESTROY) RemoveWindowSubclass(window, ListProcedure, 0);
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+
+    // The header is as high as a row.
+    static LRESULT CALLBACK HeaderProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                            UINT_PTR, DWORD_PTR data) {
+        if (message == HDM_LAYOUT) {
+            LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+            auto layout = reinterpret_cast<HDLAYOUT*>(lparam);
+            int height = reinterpret_cast<LogfileDialog*>(data)->Scale(kRowHeight);
+            layout->pwpos->cy = height;
+            layout->prc->top = layout->pwpos->y + height;
+            return result;
+        }
+        if (message == WM_NCDESTROY) RemoveWindowSubclass(window, HeaderProcedure, 0);
         return DefSubclassProc(window, message, wparam, lparam);
     }
 

@@ -288,9 +288,16 @@ TEST(LogfileDialog, ShowsTheRowsVirtuallyAndSortsWithoutWriting) {
             EXPECT_EQ(Cell(d, 1, 3), L"Müller");
             EXPECT_EQ(Cell(d, 2, 1), L"2008-03-06 10:30:00");
             EXPECT_EQ(Cell(d, 2, 2), L"Makro ");
+            RECT header;
+            GetWindowRect(ListView_GetHeader(list), &header);
+            EXPECT_EQ(header.bottom - header.top, 18);
+            RECT row;
+            ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
+            EXPECT_EQ(row.bottom - row.top, 18);
             EXPECT_EQ(CurrentRow(d), 0);
             Click(d, kLogfileNext);
             EXPECT_EQ(CurrentRow(d), 1);
+            EXPECT_EQ(GetFocus(), list);
             Click(d, kLogfileLast);
             Click(d, kLogfileNext);
             EXPECT_EQ(CurrentRow(d), 2);
