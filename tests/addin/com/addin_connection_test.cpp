@@ -301,6 +301,57 @@ TEST_F(AddinConnectionTest, FailureReachesTheErrorBoxNotTheHost) {
     EXPECT_TRUE(ReadIssueLog().empty());
 }
 
+TEST_F(AddinConnectionTest, OverwriteQuestionDecidesTheInfoPathSave) {
+    struct Case {
+        int answer;
+        bool saved;
+    };
+    for (const Case& c : {Case{IDYES, true}, Case{IDNO, false}, Case{IDCANCEL, false}}) {
+        TempFolder folder;
+        platform.WriteDataFile(
+            "vexo.ini", "[InfoPath]\r\nxNameSpace=xmlns:my='urn:vexo'\r\nxPath=/my:R/my:Nr\r\n");
+        FakeOffice office(Kind::InfoPath, "12.0");
+        office.OpenForm("<my:R xmlns:my='urn:vexo'><my:Nr>RE-9</my:Nr></my:R>",
+                        folder.path() + "\\Formular.xml", false);
+        std::string target = folder.path() + "\\RE-9.xml";
+        {
+            HANDLE f = CreateFileW(office::Wide(target).c_str(), GENERIC_WRITE, 0, nullptr,
+                                   CREATE_NEW, 0, nullptr);
+            ASSERT_NE(f, INVALID_HANDLE_VALUE);
+            CloseHandle(f);
+        }
+        boxes.set_answer(c.answer);
+        size_t before = boxes.shown().size();
+        ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+        office.Click(kBarName, 0);
+
+        auto shown = boxes.shown();
+        ASSERT_EQ(shown.size(), before + 1);
+        EXPECT_EQ(shown.back().caption, "Warnung");
+        EXPECT_EQ(shown.back().text,
+                  "Die Datei '" + target +
+                      "' existiert bereits.\r\nSoll die Datei überschrieben werden?");
+        EXPECT_EQ(office.forms[0].saved_as, c.saved ? target : "");
+        ASSERT_EQ(office.DisconnectAddin(), S_OK);
+    }
+}
+
+TEST_F(AddinConnectionTest, NewInfoPathFormAsksForTheFolder) {
+    platform.WriteDataFile("vexo.ini",
+                           "[InfoPath]\r\nxNameSpace=xmlns:my='urn:vexo'\r\nxPath=/my:R/my:Nr\r\n");
+    FakeOffice office(Kind::InfoPath, "12.0");
+    office.OpenForm("<my:R xmlns:my='urn:vexo'><my:Nr>RE-9</my:Nr></my:R>", "", true);
+    boxes.set_answer(IDCANCEL);
+    ASSERT_EQ(office.ConnectAddin(&addin), S_OK);
+    office.Click(kBarName, 0);
+
+    auto shown = boxes.shown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Ordner wählen");
+    EXPECT_EQ(shown[0].text, "Speicherort für InfoPath XML-Formulare wählen");
+    EXPECT_EQ(office.forms[0].saved_as, "");
+}
+
 TEST_F(AddinConnectionTest, UnknownHostIsRefused) {
     auto app = fake::DispatchObject::New();
     app->Property(L"Name",
