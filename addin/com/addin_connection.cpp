@@ -269,10 +269,14 @@ void AddinConnection::Connect(IDispatch* application, IDispatch* addin_inst) {
     s.module = std::make_unique<TAddInModule>(kind, *s.host, s, *s.ui);
     session_ = std::move(session);
 
-    // A macro reaches this object as Application.COMAddIns("Vexo.VexoClass").Object.
+    // A macro reaches this object as Application.COMAddIns("Vexo.VexoClass").Object. Only
+    // macros need it: a host that refuses it still gets a working add-in.
     if (addin_inst) {
-        Put(addin_inst, L"Object", Variant::Object(outer_));
-        s.addin_inst = ComPtr<IDispatch>(addin_inst);
+        try {
+            Put(addin_inst, L"Object", Variant::Object(outer_));
+            s.addin_inst = ComPtr<IDispatch>(addin_inst);
+        } catch (const Error&) {
+        }
     }
 
     // Classic menus before Office 2007; InfoPath keeps them (the tab is not offered there).
@@ -346,9 +350,13 @@ void AddinConnection::Disconnect(bool remove_bar) noexcept {
     s->module.reset();
     step([&] { s->ui.reset(); });
     s->host.reset();
-    step([&] {
-        if (s->addin_inst) Put(s->addin_inst.Get(), L"Object", Variant::Object(nullptr));
-    });
+    // The host may be past caring while it shuts down; a refusal here is no news to the user.
+    if (s->addin_inst) {
+        try {
+            Put(s->addin_inst.Get(), L"Object", Variant::Object(nullptr));
+        } catch (const Error&) {
+        }
+    }
 }
 
 HRESULT AddinConnection::GetCustomUI(BSTR ribbon_id, BSTR* ribbon_xml) {

@@ -1,6 +1,9 @@
 // The add-in glue connected to fake Office hosts inside the test process: what each host gets
 // from one connection, the command bar and ribbon, events, the re-arm and the teardown.
 #include <gtest/gtest.h>
+#include <ocidl.h>
+
+#include <vector>
 
 #include "addin_module.h"
 #include "command_bar.h"
@@ -21,6 +24,28 @@ using office::kBarName;
 
 constexpr const char* kInsertButton = "adxRibbonButtonCEE2D128D81940E9B970ABAB598A8918";
 constexpr const char* kSaveButton = "adxRibbonButton8C5B153EB84E4FAEBFBB83923A01C3FA";
+
+// The pixels of a picture's bitmap as 0x00RRGGBB, top row first.
+std::vector<DWORD> Pixels(const office::Variant& picture, int& width) {
+    auto typed = picture.ToObject().As<IPicture>(IID_IPicture);
+    OLE_HANDLE handle = 0;
+    if (!typed || FAILED(typed->get_Handle(&handle))) return {};
+    HBITMAP bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    width = info.bmWidth;
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = info.bmWidth;
+    format.bmiHeader.biHeight = -info.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    HDC dc = GetDC(nullptr);
+    GetDIBits(dc, bitmap, 0, info.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    return pixels;
+}
 
 bool Bool(const office::Variant& v) {
     return V_VT(v.Get()) == VT_BOOL && V_BOOL(v.Get()) != VARIANT_FALSE;
@@ -130,6 +155,22 @@ TEST_F(AddinConnectionTest, CommandBarCarriesEverySettingAndIsReusedOnTheNextSta
         EXPECT_EQ(Bool(c->Stored(L"Visible")), i != 4) << i;  // "InfoPath..." only in InfoPath
         EXPECT_EQ(c->Stored(L"Picture").Type(), VT_DISPATCH);
         EXPECT_EQ(c->Stored(L"Mask").Type(), VT_DISPATCH);
+    }
+    for (auto& c : controls) {  // the mask is white exactly where the picture is magenta
+        int width = 0, mask_width = 0;
+        auto picture = Pixels(c->Stored(L"Picture"), width);
+        auto mask = Pixels(c->Stored(L"Mask"), mask_width);
+        ASSERT_EQ(width, 16);
+        ASSERT_EQ(mask_width, 16);
+        ASSERT_EQ(picture.size(), mask.size());
+        int transparent = 0;
+        for (size_t i = 0; i < picture.size(); ++i) {
+            bool magenta = (picture[i] & 0xFFFFFF) == 0xFF00FF;
+            transparent += magenta;
+            EXPECT_EQ(mask[i] & 0xFFFFFF, magenta ? 0xFFFFFFu : 0u) << i;
+        }
+        EXPECT_GT(transparent, 0);
+        EXPECT_LT(transparent, 256);
     }
     EXPECT_EQ(controls[0]->Stored(L"Caption").ToText(""), "Speichern unter...");
     EXPECT_EQ(controls[1]->Stored(L"TooltipText").ToText(""), "Nächste Rechnungsnummer einfügen");
@@ -241,8 +282,13 @@ TEST_F(AddinConnectionTest, RibbonServesStatesAndInvalidatesOnlyTheChangedButton
     EXPECT_TRUE(office.RibbonEnabled(kInsertButton));
     EXPECT_TRUE(office.RibbonEnabled(kSaveButton));
     for (const auto& button : office::kRibbonButtons) {
-        auto picture = office.RibbonImage(button.id);
-        ASSERT_TRUE(picture) << button.id;
+        int width = 0;
+        auto pixels = Pixels(office::Variant::Object(office.RibbonImage(button.id).Get()), width);
+        EXPECT_EQ(width, button.large ? 32 : 16) << button.id;
+        int clear = 0, solid = 0;
+        for (DWORD p : pixels) clear += (p >> 24) == 0, solid += (p >> 24) == 0xFF;
+        EXPECT_GT(clear, 0) << button.id;
+        EXPECT_GT(solid, 0) << button.id;
     }
 
     office.ClickRibbon(kInsertButton);
