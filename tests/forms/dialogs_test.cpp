@@ -26,6 +26,35 @@ int Selection(HWND dialog, int id) {
     return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
 }
 
+struct ToolTipSearch {
+    HWND dialog, tooltip;
+};
+
+BOOL CALLBACK FindToolTip(HWND window, LPARAM data) {
+    auto s = reinterpret_cast<ToolTipSearch*>(data);
+    wchar_t name[64];
+    GetClassNameW(window, name, 64);
+    if (std::wstring(name) != TOOLTIPS_CLASSW || GetWindow(window, GW_OWNER) != s->dialog)
+        return TRUE;
+    s->tooltip = window;
+    return FALSE;
+}
+
+// The text of the tool tip that the dialog's tooltip window shows for a control.
+std::wstring ToolTip(HWND dialog, int id) {
+    ToolTipSearch search{dialog, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindToolTip, reinterpret_cast<LPARAM>(&search));
+    if (!search.tooltip) return L"(no tooltip window)";
+    wchar_t text[128] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = search.dialog;
+    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, id));
+    tool.lpszText = text;
+    SendMessageW(search.tooltip, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
 TEST(OptionsDialog, OpensWithItsDefaultsAndCancelWritesNothing) {
     TestPlatform platform;
     ASSERT_TRUE(DriveDialog(
@@ -40,6 +69,9 @@ TEST(OptionsDialog, OpensWithItsDefaultsAndCancelWritesNothing) {
             EXPECT_EQ(Selection(d, kOptionsPadding), 2);
             EXPECT_EQ(IsDlgButtonChecked(d, kOptionsLeadingText), BST_UNCHECKED);
             EXPECT_EQ(ItemText(d, kOptionsPreview), L"001");
+            EXPECT_EQ(ToolTip(d, kOptionsPrefix), L"Datum (Jahr und/oder Monat)");
+            EXPECT_EQ(ToolTip(d, kOptionsSep), L"Datumstrennzeichen (nur zw. Monat und Jahr)");
+            EXPECT_EQ(ToolTip(d, kOptionsPadding), L"Anzahl der Zählerstellen");
             EXPECT_EQ(ItemText(d, kOptionsLabelCounter), L"Nächster &Zähler:");
             EXPECT_EQ(ItemText(d, kOptionsOk), L"Ok");
             EXPECT_EQ(ItemText(d, IDCANCEL), L"Abbrechen");
