@@ -29,7 +29,17 @@ int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM, LPARAM data) {
 }  // namespace
 
 WindowsUiServices::WindowsUiServices(std::function<void()> on_timer)
-    : on_timer_(std::move(on_timer)) {
+    : on_timer_(std::move(on_timer)) {}
+
+WindowsUiServices::~WindowsUiServices() {
+    if (!window_) return;
+    StopTimer();
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+// The timer's window is made on first use: a connection that never inserts needs none.
+void WindowsUiServices::CreateTimerWindow() {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = &WindowProc;
@@ -40,12 +50,6 @@ WindowsUiServices::WindowsUiServices(std::function<void()> on_timer)
                               CodeModule(), nullptr);
     if (!window_) throw Error("Der Zeitgeber des Add-Ins konnte nicht angelegt werden.");
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
-
-WindowsUiServices::~WindowsUiServices() {
-    StopTimer();
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
 }
 
 LRESULT CALLBACK WindowsUiServices::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -65,6 +69,7 @@ LRESULT CALLBACK WindowsUiServices::WindowProc(HWND window, UINT message, WPARAM
 }
 
 void WindowsUiServices::StartTimer(int ms) {
+    if (!window_) CreateTimerWindow();
     if (!SetTimer(window_, kTimerId, static_cast<UINT>(ms), nullptr))
         throw Error("Der Zeitgeber des Add-Ins konnte nicht gestartet werden.");
     timer_running_ = true;

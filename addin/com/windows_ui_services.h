@@ -35,6 +35,7 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);
+    void CreateTimerWindow();
 
     std::function<void()> on_timer_;
     HWND window_ = nullptr;
