@@ -43,7 +43,7 @@ OfficeCommandBar::OfficeCommandBar(IDispatch* application, const StateOf& enable
         if (!bar_) throw Error("Die Symbolleiste \"Ostrak Vexo\" konnte nicht angelegt werden.");
     }
     ComPtr<IDispatch> controls = GetObject(bar_.Get(), L"Controls");
-    for (int i = 0; i < kBarButtons_count; ++i) {
+    for (int i = 0; i < kBarButtonTotal; ++i) {
         const BarButtonSpec& spec = kBarButtons[i];
         ComPtr<IDispatch> button =
             Call(bar_.Get(), L"FindControl",
@@ -80,7 +80,7 @@ OfficeCommandBar::OfficeCommandBar(IDispatch* application, const StateOf& enable
 OfficeCommandBar::~OfficeCommandBar() = default;
 
 void OfficeCommandBar::Show(int index, bool enabled, bool visible) {
-    if (index < 0 || index >= kBarButtons_count || !buttons_[index]) return;
+    if (index < 0 || index >= kBarButtonTotal || !buttons_[index]) return;
     if (enabled_[index] != enabled)
         Put(buttons_[index].Get(), L"Enabled", Variant::Bool(enabled_[index] = enabled));
     if (visible_[index] != visible)

@@ -3,6 +3,7 @@
 // The command bar "Ostrak Vexo" of hosts with classic menus and toolbars.
 #include <array>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 #include "com_types.h"
@@ -42,7 +43,7 @@ inline constexpr BarButtonSpec kBarButtons[] = {
     {L"Info...", true, msoButtonIcon, L"Über Vexo Freeware 2007 Add-In", L"Infos",
      L"{556A503E-F87A-4646-B8AD-B93B6629BF1A}", Symbol::Info},
 };
-inline constexpr int kBarButtons_count = sizeof kBarButtons / sizeof kBarButtons[0];
+inline constexpr int kBarButtonTotal = static_cast<int>(std::size(kBarButtons));
 
 class OfficeCommandBar {
 public:
@@ -64,9 +65,9 @@ public:
 
 private:
     ComPtr<IDispatch> bar_;
-    std::array<ComPtr<IDispatch>, kBarButtons_count> buttons_;
-    std::array<std::unique_ptr<EventConnection>, kBarButtons_count> clicks_;
-    std::array<bool, kBarButtons_count> enabled_{}, visible_{};  // as last written
+    std::array<ComPtr<IDispatch>, kBarButtonTotal> buttons_;
+    std::array<std::unique_ptr<EventConnection>, kBarButtonTotal> clicks_;
+    std::array<bool, kBarButtonTotal> enabled_{}, visible_{};  // as last written
     ClickHandler on_click_;
 };
 
