@@ -8,6 +8,7 @@
 #include "addin_module.h"
 #include "command_bar.h"
 #include "counter.h"
+#include "dispatch.h"
 #include "fake_office.h"
 #include "issue_log.h"
 #include "message_boxes.h"
@@ -396,6 +397,44 @@ TEST_F(AddinConnectionTest, NewInfoPathFormAsksForTheFolder) {
     EXPECT_EQ(shown[0].caption, "Ordner wählen");
     EXPECT_EQ(shown[0].text, "Speicherort für InfoPath XML-Formulare wählen");
     EXPECT_EQ(office.forms[0].saved_as, "");
+}
+
+// Office calls IDTExtensibility2 through its vtable; a host that used IDispatch (DISPIDs 1-5)
+// and GetCustomUI (DISPID 1 of IRibbonExtensibility) reaches the same code.
+TEST_F(AddinConnectionTest, AddinInterfacesAnswerThroughIDispatchWithOneIdentity) {
+    FakeOffice office(Kind::Word, "12.0");
+    office.Open("Dokument1");
+    office::ComPtr<IUnknown> identity;
+    addin.QueryInterface(IID_IUnknown, reinterpret_cast<void**>(identity.Put()));
+    auto extensibility = identity.As<IDispatch>(office::IID_IDTExtensibility2);
+    auto ribbon = extensibility.As<IDispatch>(office::IID_IRibbonExtensibility);
+    ASSERT_TRUE(extensibility && ribbon);
+    EXPECT_EQ(ribbon.As<IUnknown>(IID_IUnknown).Get(), identity.Get());
+    EXPECT_EQ(extensibility.As<IUnknown>(IID_IUnknown).Get(), identity.Get());
+
+    auto com_addin = fake::DispatchObject::New();
+    com_addin->AcceptAnyProperty();
+    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+    office::Variant custom_ref;
+    V_VT(custom_ref.Get()) = VT_ARRAY | VT_VARIANT | VT_BYREF;
+    V_ARRAYREF(custom_ref.Get()) = &custom;
+    office::Call(extensibility.Get(), L"OnConnection",
+                 {office::Variant::Object(office.application()),
+                  office::Variant::Int(office::ext_cm_Startup),
+                  office::Variant::Object(com_addin.Get()), custom_ref});
+    EXPECT_TRUE(addin.connection().connected());
+    EXPECT_EQ(com_addin->Stored(L"Object").ToObject().Get(), static_cast<IDispatch*>(&addin));
+    std::string xml = office::Call(ribbon.Get(), L"GetCustomUI",
+                                   {office::Variant::Text("Microsoft.Word.Document")})
+                          .ToText("GetCustomUI");
+    EXPECT_EQ(xml, office::RibbonXml());
+    for (const wchar_t* name : {L"OnStartupComplete", L"OnAddInsUpdate", L"OnBeginShutdown"})
+        office::Call(extensibility.Get(), name, {custom_ref});
+    office::Call(extensibility.Get(), L"OnDisconnection",
+                 {office::Variant::Int(office::ext_dm_HostShutdown), custom_ref});
+    EXPECT_FALSE(addin.connection().connected());
+    EXPECT_EQ(office.ApplicationSinks(), 0);
+    SafeArrayDestroy(custom);
 }
 
 TEST_F(AddinConnectionTest, UnknownHostIsRefused) {
