@@ -4,8 +4,8 @@
 
 #include <new>
 
+#include "platform/win32.h"
 #include "vexo_tlb.h"
-#include "wide_text.h"
 
 namespace vexo::com {
 namespace {
@@ -52,12 +52,12 @@ HRESULT ReportCurrentException() noexcept {
             throw;
         } catch (const ComError& e) {
             if (e.code() < 0) hr = e.code();
-            description = Utf8ToWide(e.what());
+            description = win32::Wide(e.what());
         } catch (const std::bad_alloc&) {
             hr = E_OUTOFMEMORY;
             description = L"Nicht gen\u00fcgend Arbeitsspeicher";
         } catch (const std::exception& e) {
-            description = Utf8ToWide(e.what());
+            description = win32::Wide(e.what());
         } catch (...) {
             description = L"Unerwarteter Fehler in Vexo";
         }

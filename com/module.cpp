@@ -1,5 +1,7 @@
 #include "module.h"
 
+#include "platform/win32.h"
+
 #include <string>
 
 namespace vexo::com {
@@ -8,19 +10,10 @@ namespace {
 HMODULE module_handle = nullptr;
 LONG module_refs = 0;
 
-// Any address in this DLL finds it: also right when the code is linked into a test program.
-HMODULE FindThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&module_handle), &module);
-    return module;
-}
-
 }  // namespace
 
 HMODULE ThisModule() {
-    return module_handle ? module_handle : FindThisModule();
+    return module_handle ? module_handle : win32::ThisModule();
 }
 void SetThisModule(HMODULE module) {
     module_handle = module;

@@ -13,9 +13,9 @@
 #include "host_state.h"
 #include "module.h"
 #include "module_version.h"
+#include "platform/win32.h"
 #include "settings.h"
 #include "type_library.h"
-#include "wide_text.h"
 
 namespace vexo::com {
 namespace {
@@ -45,7 +45,7 @@ HRESULT TextMember(VARIANT* value, Text&& text) noexcept {
     if (!value) return E_POINTER;
     std::memset(value, 0, sizeof *value);
     return Guarded([&] {
-        std::wstring wide = Utf8ToWide(text());
+        std::wstring wide = win32::Wide(text());
         BSTR result = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
         if (!result) throw std::bad_alloc();
         V_VT(value) = VT_BSTR;

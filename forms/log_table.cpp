@@ -8,16 +8,6 @@
 #include "error.h"
 #include "files.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
-
 namespace vexo::forms {
 namespace {
 
@@ -126,69 +116,6 @@ int CompareKeys(const SortKey& a, const SortKey& b, const char* base) {
     return CompareFolded({base + a.offset, a.length}, {base + b.offset, b.length});
 }
 
-std::string ReadWholeFile(const std::string& path, bool& missing) {
-    missing = false;
-    const std::string error = "Das Logfile " + path + " kann nicht gelesen werden.";
-#ifdef _WIN32
-    int n = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), n);
-    HANDLE f = CreateFileW(wide.c_str(), GENERIC_READ,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (f == INVALID_HANDLE_VALUE) {
-        DWORD e = GetLastError();
-        missing = e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND;
-        if (missing) return {};
-        throw Error(error);
-    }
-    LARGE_INTEGER size{};
-    bool ok = GetFileSizeEx(f, &size) && size.QuadPart < std::numeric_limits<uint32_t>::max();
-    std::string out;
-    if (ok) {
-        out.resize(static_cast<size_t>(size.QuadPart));
-        size_t done = 0;
-        while (ok && done < out.size()) {
-            DWORD got = 0;
-            DWORD want = static_cast<DWORD>(std::min<size_t>(out.size() - done, 1 << 24));
-            ok = ReadFile(f, out.data() + done, want, &got, nullptr) != 0;
-            if (got == 0) break;  // shortened meanwhile
-            done += got;
-        }
-        out.resize(done);
-    }
-    CloseHandle(f);
-    if (!ok) throw Error(error);
-    return out;
-#else
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        missing = errno == ENOENT || errno == ENOTDIR;
-        if (missing) return {};
-        throw Error(error);
-    }
-    struct stat st {};
-    bool ok = fstat(fd, &st) == 0 &&
-              static_cast<uint64_t>(st.st_size) < std::numeric_limits<uint32_t>::max();
-    std::string out;
-    if (ok) {
-        out.resize(static_cast<size_t>(st.st_size));
-        size_t done = 0;
-        while (done < out.size()) {
-            ssize_t got = read(fd, out.data() + done, out.size() - done);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) ok = false;
-            if (got <= 0) break;
-            done += static_cast<size_t>(got);
-        }
-        out.resize(done);
-    }
-    close(fd);
-    if (!ok) throw Error(error);
-    return out;
-#endif
-}
-
 }  // namespace
 
 LogTable::LogTable(std::string bytes) : bytes_(std::move(bytes)) {
@@ -225,10 +152,14 @@ LogTable::LogTable(std::string bytes) : bytes_(std::move(bytes)) {
 }
 
 std::optional<LogTable> LogTable::ReadFile(const std::string& path) {
-    bool missing = false;
-    std::string bytes = ReadWholeFile(path, missing);
-    if (missing) return std::nullopt;
-    return LogTable(std::move(bytes));
+    std::optional<std::string> bytes;
+    try {
+        bytes = files::ReadAll(path);
+    } catch (const Error&) {
+        throw Error("Das Logfile " + path + " kann nicht gelesen werden.");
+    }
+    if (!bytes) return std::nullopt;
+    return LogTable(std::move(*bytes));
 }
 
 std::string_view LogTable::Line(size_t row) const {

@@ -65,7 +65,7 @@ std::string ControlId(IDispatch* control) {
     if (!control) return {};
     if (auto typed = ComPtr<IDispatch>(control).As<IRibbonControl>(IID_IRibbonControl)) {
         Bstr id;
-        if (SUCCEEDED(typed->get_Id(id.Put()))) return id.Utf8();
+        if (SUCCEEDED(typed->get_Id(id.Put()))) return id.Narrow();
     }
     return Get(control, L"Id").ToText("IRibbonControl.Id");
 }

@@ -9,13 +9,13 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/win32.h"
+
 namespace vexo::office {
 
-// The DLL (or program) that holds this code: owner of its resources and window classes.
-HMODULE CodeModule();
+using win32::Narrow;
+using win32::Wide;
 
-std::wstring Wide(std::string_view utf8);
-std::string Utf8(std::wstring_view wide);
 // A BSTR by its length prefix (it may hold NULs); null reads as empty. Plain wchar_t arrays go
 // to Utf8, never here.
 std::string BstrUtf8(BSTR text);
@@ -89,7 +89,7 @@ public:
         SysFreeString(std::exchange(b_, nullptr));
         return &b_;
     }
-    std::string Utf8() const { return BstrUtf8(b_); }
+    std::string Narrow() const { return BstrUtf8(b_); }
 
 private:
     BSTR b_ = nullptr;

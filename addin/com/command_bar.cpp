@@ -14,7 +14,8 @@ ComPtr<IDispatch> FindBar(IDispatch* bars) {
     long count = Get(bars, L"Count").ToInt("CommandBars.Count");
     for (long i = 1; i <= count; ++i) {
         ComPtr<IDispatch> bar = Get(bars, L"Item", {Variant::Int(i)}).ToObject();
-        if (bar && Get(bar.Get(), L"Name").ToText("CommandBar.Name") == Utf8(kBarName)) return bar;
+        if (bar && Get(bar.Get(), L"Name").ToText("CommandBar.Name") == Narrow(kBarName))
+            return bar;
     }
     return {};
 }
@@ -37,7 +38,7 @@ OfficeCommandBar::OfficeCommandBar(IDispatch* application, const StateOf& enable
     bar_ = FindBar(bars.Get());
     if (!bar_) {
         bar_ = Call(bars.Get(), L"Add",
-                    {Variant::Text(Utf8(kBarName)), Variant::Int(msoBarFloating),
+                    {Variant::Text(Narrow(kBarName)), Variant::Int(msoBarFloating),
                      Variant::Missing(), Variant::Bool(false)})
                    .ToObject();
         if (!bar_) throw Error("Die Symbolleiste \"Ostrak Vexo\" konnte nicht angelegt werden.");
@@ -47,7 +48,7 @@ OfficeCommandBar::OfficeCommandBar(IDispatch* application, const StateOf& enable
         const BarButtonSpec& spec = kBarButtons[i];
         ComPtr<IDispatch> button =
             Call(bar_.Get(), L"FindControl",
-                 {Variant::Missing(), Variant::Missing(), Variant::Text(Utf8(spec.tag))})
+                 {Variant::Missing(), Variant::Missing(), Variant::Text(Narrow(spec.tag))})
                 .ToObject();
         if (!button) {
             button = Call(controls.Get(), L"Add",
@@ -57,10 +58,10 @@ OfficeCommandBar::OfficeCommandBar(IDispatch* application, const StateOf& enable
             if (!button) throw Error("Die Schaltfläche konnte nicht angelegt werden.");
         }
         Put(button.Get(), L"Style", Variant::Int(spec.style));
-        Put(button.Get(), L"Caption", Variant::Text(Utf8(spec.caption)));
-        Put(button.Get(), L"TooltipText", Variant::Text(Utf8(spec.tooltip)));
-        Put(button.Get(), L"DescriptionText", Variant::Text(Utf8(spec.description)));
-        Put(button.Get(), L"Tag", Variant::Text(Utf8(spec.tag)));
+        Put(button.Get(), L"Caption", Variant::Text(Narrow(spec.caption)));
+        Put(button.Get(), L"TooltipText", Variant::Text(Narrow(spec.tooltip)));
+        Put(button.Get(), L"DescriptionText", Variant::Text(Narrow(spec.description)));
+        Put(button.Get(), L"Tag", Variant::Text(Narrow(spec.tag)));
         Put(button.Get(), L"BeginGroup", Variant::Bool(spec.begin_group));
         Put(button.Get(), L"Visible", Variant::Bool(visible_[i] = visible(i)));
         Put(button.Get(), L"Enabled", Variant::Bool(enabled_[i] = enabled(i)));

@@ -16,7 +16,7 @@ std::string Hex(HRESULT hr) {
 Variant Invoke(IDispatch* object, const wchar_t* member, WORD flags,
                std::initializer_list<Variant> args, const Variant* put_value,
                const wchar_t* arg_name = nullptr) {
-    std::string what = Utf8(member);
+    std::string what = Narrow(member);
     if (!object) throw Error("Office hat kein Objekt für \"" + what + "\" geliefert.");
     const wchar_t* names[2] = {member, arg_name};
     DISPID ids[2] = {DISPID_UNKNOWN, DISPID_UNKNOWN};
@@ -61,7 +61,7 @@ void Check(HRESULT hr, const std::string& what, EXCEPINFO* info) {
 DISPID GetDispId(IDispatch* object, const wchar_t* member) {
     DISPID id = DISPID_UNKNOWN;
     LPOLESTR name = const_cast<LPOLESTR>(member);
-    Check(object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), Utf8(member));
+    Check(object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), Narrow(member));
     return id;
 }
 
@@ -92,7 +92,7 @@ ComPtr<IDispatch> GetObject(IDispatch* object, const wchar_t* member,
 
 ComPtr<IDispatch> GetObject(IDispatch* object, const wchar_t* member) {
     return GetObject(object, member, {},
-                     "Office hat kein Objekt für \"" + Utf8(member) + "\" geliefert.");
+                     "Office hat kein Objekt für \"" + Narrow(member) + "\" geliefert.");
 }
 
 }  // namespace vexo::office

@@ -23,8 +23,8 @@ Pixels Load(Symbol symbol) {
     int id = symbol == Symbol::LargeInsert ? IDB_LARGE_INSERT
              : symbol == Symbol::LargeSave ? IDB_LARGE_SAVE
                                            : kSymbolBitmapFirst + index;
-    HBITMAP source = static_cast<HBITMAP>(
-        LoadImageW(CodeModule(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP source = static_cast<HBITMAP>(LoadImageW(win32::ThisModule(), MAKEINTRESOURCEW(id),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!source) throw Error("Ein Symbol des Add-Ins fehlt in Vexo.dll.");
     BITMAP info{};
     GetObjectW(source, sizeof info, &info);

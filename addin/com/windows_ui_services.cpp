@@ -43,11 +43,11 @@ void WindowsUiServices::CreateTimerWindow() {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = &WindowProc;
-    window_class.hInstance = CodeModule();
+    window_class.hInstance = win32::ThisModule();
     window_class.lpszClassName = kWindowClass;
     RegisterClassExW(&window_class);  // fails harmlessly when registered already
     window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              CodeModule(), nullptr);
+                              win32::ThisModule(), nullptr);
     if (!window_) throw Error("Der Zeitgeber des Add-Ins konnte nicht angelegt werden.");
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
@@ -106,7 +106,7 @@ std::optional<std::string> WindowsUiServices::PickFolder(const std::string& init
     bool ok = SHGetPathFromIDListW(list, path);
     CoTaskMemFree(list);
     if (!ok) throw Error("Der gewählte Ordner ist kein Ordner des Dateisystems.");
-    return Utf8(path);
+    return Narrow(path);
 }
 
 void WindowsUiServices::ShowError(const std::string& text) {

@@ -105,15 +105,21 @@ std::optional<std::string> ReadAll(const std::string& path) {
         if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
         throw Error(path + " kann nicht gelesen werden");
     }
-    std::string out;
-    char buf[65536];
+    // Sized once up front: a log of a million lines is read without regrowing.
+    struct stat st {};
+    std::string out(fstat(f.fd, &st) == 0 && st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0,
+                    '\0');
+    size_t done = 0;
     for (;;) {
-        ssize_t n = read(f.fd, buf, sizeof buf);
+        if (done == out.size()) out.resize(done + 65536);
+        ssize_t n = read(f.fd, out.data() + done, out.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) throw Error(path + " kann nicht gelesen werden");
-        if (n == 0) return out;
-        out.append(buf, static_cast<size_t>(n));
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
     }
+    out.resize(done);
+    return out;
 }
 
 bool ReplaceAtomically(const std::string& path, std::string_view content) {

@@ -3,34 +3,51 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "../error.h"
 #include "../files.h"
 #include "../module_version.h"
 #include "../platform.h"
+#include "win32.h"
 
 namespace vexo {
-namespace {
 
-std::wstring Wide(std::string_view utf8, UINT code_page = CP_UTF8) {
-    if (utf8.empty()) return {};
-    int n =
-        MultiByteToWideChar(code_page, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+using win32::Narrow;
+using win32::Wide;
+
+namespace win32 {
+
+std::wstring Wide(std::string_view text, UINT code_page) {
+    if (text.empty()) return {};
+    int size = static_cast<int>(text.size());
+    int n = MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
     std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(code_page, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    MultiByteToWideChar(code_page, 0, text.data(), size, out.data(), n);
     return out;
 }
 
-std::string Narrow(std::wstring_view wide, UINT code_page = CP_UTF8) {
-    if (wide.empty()) return {};
-    int n = WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                0, nullptr, nullptr);
+std::string Narrow(std::wstring_view text, UINT code_page) {
+    if (text.empty()) return {};
+    int size = static_cast<int>(text.size());
+    int n = WideCharToMultiByte(code_page, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(code_page, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                        nullptr, nullptr);
+    WideCharToMultiByte(code_page, 0, text.data(), size, out.data(), n, nullptr, nullptr);
     return out;
 }
+
+HMODULE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+    return module;
+}
+
+}  // namespace win32
+
+namespace {
 
 // One owner per handle kind.
 class Handle {
@@ -114,12 +131,8 @@ std::string FromAnsi(std::string_view ansi) {
 }
 
 std::string GetModuleFileNameText() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&GetModuleFileNameText), &module);
     wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(module, path, MAX_PATH);
+    DWORD n = GetModuleFileNameW(win32::ThisModule(), path, MAX_PATH);
     return n ? Narrow(std::wstring_view(path, n)) : "";
 }
 
@@ -167,15 +180,23 @@ std::optional<std::string> ReadAll(const std::string& path) {
         if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND) return std::nullopt;
         throw Error(path + " kann nicht gelesen werden");
     }
-    std::string out;
-    char buf[65536];
+    // Sized once up front: a log of a million lines is read without regrowing.
+    LARGE_INTEGER size{};
+    std::string out(
+        GetFileSizeEx(f.get(), &size) && size.QuadPart > 0 ? static_cast<size_t>(size.QuadPart) : 0,
+        '\0');
+    size_t done = 0;
     for (;;) {
+        if (done == out.size()) out.resize(done + 65536);
+        DWORD want = static_cast<DWORD>(std::min<size_t>(out.size() - done, 1 << 24));
         DWORD n = 0;
-        if (!ReadFile(f.get(), buf, sizeof buf, &n, nullptr))
+        if (!ReadFile(f.get(), out.data() + done, want, &n, nullptr))
             throw Error(path + " kann nicht gelesen werden");
-        if (n == 0) return out;
-        out.append(buf, n);
+        if (n == 0) break;
+        done += n;
     }
+    out.resize(done);
+    return out;
 }
 
 bool ReplaceAtomically(const std::string& path, std::string_view content) {

@@ -172,11 +172,7 @@ SIZE TextSize(HWND control, HFONT font) {
 }  // namespace
 
 HINSTANCE ModuleInstance() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&ModuleInstance), &module);
-    return module;
+    return win32::ThisModule();
 }
 
 Dialog::Dialog(DialogSpec spec) : spec_(std::move(spec)) {}

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32.h"
 #include "registration.h"
 #include "registry_key.h"
 #include "running_hosts.h"
 #include "support/process.h"
 #include "support/test_platform.h"
-#include "wide_text.h"
 
 namespace vexo::com {
 namespace {
@@ -41,8 +41,8 @@ class RunningHostTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(RunningHosts().empty());
-        std::wstring excel = Utf8ToWide(folder.path()) + L"\\EXCEL.EXE";
-        ASSERT_TRUE(CopyFileW(Utf8ToWide(testing::SiblingProgram("fake_host")).c_str(),
+        std::wstring excel = win32::Wide(folder.path()) + L"\\EXCEL.EXE";
+        ASSERT_TRUE(CopyFileW(win32::Wide(testing::SiblingProgram("fake_host")).c_str(),
                               excel.c_str(), FALSE));
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;

@@ -11,10 +11,10 @@
 
 #include "host_state.h"
 #include "issue_log.h"
+#include "platform/win32.h"
 #include "settings.h"
 #include "support/test_platform.h"
 #include "vexo_class.h"
-#include "wide_text.h"
 
 namespace vexo::com {
 namespace {
@@ -48,7 +48,7 @@ struct Variant : VARIANT {
     Variant() { VariantInit(this); }
     ~Variant() { VariantClear(this); }
     std::string Text() const {
-        return vt == VT_BSTR ? WideToUtf8(std::wstring(bstrVal, SysStringLen(bstrVal))) : "?";
+        return vt == VT_BSTR ? win32::Narrow(std::wstring(bstrVal, SysStringLen(bstrVal))) : "?";
     }
 };
 
@@ -125,8 +125,8 @@ TEST_F(VexoClassTest, TheLogLabelIsTheRecordedHostAndItsVersion) {
 
 TEST_F(VexoClassTest, DrawingMakesAMissingDataFolder) {
     std::string folder = GetDataFolder();
-    DeleteFileW(Utf8ToWide(folder + "vexo.ini").c_str());
-    ASSERT_TRUE(RemoveDirectoryW(Utf8ToWide(folder).c_str()));
+    DeleteFileW(win32::Wide(folder + "vexo.ini").c_str());
+    ASSERT_TRUE(RemoveDirectoryW(win32::Wide(folder).c_str()));
     EXPECT_EQ("0002", Draw());
     EXPECT_EQ(FormatLogLine("0001", platform.now, "Excel ", "buchhaltung") + "\r\n", LogLines());
 }
@@ -148,7 +148,7 @@ TEST_F(VexoClassTest, AFailureBecomesAnErrorObjectAndLeavesTheResultEmpty) {
     info->GetSource(&source);
     info->GetDescription(&description);
     EXPECT_EQ(L"Vexo.VexoClass", std::wstring(source));
-    EXPECT_EQ(Utf8ToWide("In " + SettingsPath() + " kann nicht geschrieben werden"),
+    EXPECT_EQ(win32::Wide("In " + SettingsPath() + " kann nicht geschrieben werden"),
               std::wstring(description));
     SysFreeString(source);
     SysFreeString(description);
@@ -215,8 +215,8 @@ TEST_F(DispatchTest, NamesResolveToTheTypeLibrarysDispids) {
     };
     for (const Case& c : cases) {
         DISPID id = 0;
-        EXPECT_EQ(S_OK, IdOf(c.name, &id)) << WideToUtf8(c.name);
-        EXPECT_EQ(c.id, id) << WideToUtf8(c.name);
+        EXPECT_EQ(S_OK, IdOf(c.name, &id)) << win32::Narrow(c.name);
+        EXPECT_EQ(c.id, id) << win32::Narrow(c.name);
     }
     DISPID id = 0;
     EXPECT_EQ(DISP_E_UNKNOWNNAME, IdOf(L"NoSuchMember", &id));
@@ -260,7 +260,7 @@ TEST_F(DispatchTest, AFailureReachesScriptsThroughExcepinfo) {
     EXPECT_EQ(DISP_E_EXCEPTION, Get(202, &result, 0, &exception));
     EXPECT_EQ(E_UNEXPECTED, exception.scode);
     ASSERT_NE(nullptr, exception.bstrDescription);
-    EXPECT_EQ(Utf8ToWide("In " + SettingsPath() + " kann nicht geschrieben werden"),
+    EXPECT_EQ(win32::Wide("In " + SettingsPath() + " kann nicht geschrieben werden"),
               std::wstring(exception.bstrDescription));
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);

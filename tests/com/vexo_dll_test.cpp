@@ -9,9 +9,9 @@
 
 #include <string>
 
+#include "platform/win32.h"
 #include "support/process.h"
 #include "vexo_tlb.h"
-#include "wide_text.h"
 
 namespace vexo::com {
 namespace {
@@ -22,7 +22,7 @@ using NoArgumentFn = HRESULT(STDAPICALLTYPE*)();
 std::wstring DllPath(const std::string& folder = "") {
     std::string program = testing::SiblingProgram("x");
     std::string dir = program.substr(0, program.find_last_of("\\/") + 1);
-    return Utf8ToWide(dir + folder + "Vexo.dll");
+    return win32::Wide(dir + folder + "Vexo.dll");
 }
 
 class VexoDll {
@@ -254,8 +254,8 @@ TEST_F(VexoDllTest, TheVersionResourceIsGermanWithTheProductStrings) {
         std::wstring key = std::wstring(L"\\StringFileInfo\\040704E4\\") + f.name;
         ASSERT_TRUE(
             VerQueryValueW(data.data(), key.c_str(), reinterpret_cast<void**>(&text), &size))
-            << WideToUtf8(f.name);
-        EXPECT_EQ(std::wstring(f.value), text) << WideToUtf8(f.name);
+            << win32::Narrow(f.name);
+        EXPECT_EQ(std::wstring(f.value), text) << win32::Narrow(f.name);
     }
 }
 

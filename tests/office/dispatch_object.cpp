@@ -6,7 +6,7 @@
 
 namespace vexo::fake {
 
-using office::Utf8;
+using office::Narrow;
 
 std::string Text(const VARIANT* v) {
     if (!v) return {};

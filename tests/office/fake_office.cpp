@@ -8,7 +8,7 @@
 namespace vexo::fake {
 
 using office::Bstr;
-using office::Utf8;
+using office::Narrow;
 using office::Wide;
 
 namespace {
@@ -432,7 +432,7 @@ ComPtr<DispatchObject> FakeOffice::MakeBar(BarState& bar) {
     auto object = DispatchObject::New();
     BarState* b = &bar;
     object->AcceptAnyProperty()
-        .Property(L"Name", [b](const Args&) { return Variant::Text(Utf8(b->name)); })
+        .Property(L"Name", [b](const Args&) { return Variant::Text(Narrow(b->name)); })
         .Property(
             L"Controls",
             [b](const Args&) {
@@ -633,14 +633,14 @@ Variant FakeOffice::CallRibbon(const std::wstring& callback, const std::vector<V
     // As Office: GetIDsOfNames with the callback's name, then Invoke.
     DISPID id;
     LPOLESTR name = const_cast<LPOLESTR>(callback.c_str());
-    office::Check(ribbon_->GetIDsOfNames(IID_NULL, &name, 1, 0, &id), Utf8(callback));
+    office::Check(ribbon_->GetIDsOfNames(IID_NULL, &name, 1, 0, &id), Narrow(callback));
     std::vector<VARIANT> reversed;
     for (auto it = args.rbegin(); it != args.rend(); ++it) reversed.push_back(*it->Get());
     DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
     Variant result;
     office::Check(
         ribbon_->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, result.Get(), nullptr, nullptr),
-        Utf8(callback));
+        Narrow(callback));
     return result;
 }
 
@@ -657,7 +657,7 @@ void FakeOffice::ClickRibbon(const std::string& id) {
 
 ComPtr<IDispatch> FakeOffice::RibbonImage(const std::string& control_id) {
     std::wstring image = RibbonAttribute(control_id, L"image");
-    return CallRibbon(RibbonAttribute("", L"loadImage"), {Variant::Text(Utf8(image))}).ToObject();
+    return CallRibbon(RibbonAttribute("", L"loadImage"), {Variant::Text(Narrow(image))}).ToObject();
 }
 
 void PumpMessages(int ms) {

@@ -11,7 +11,7 @@ std::string WindowText(HWND window) {
     // WM_GETTEXT itself: GetWindowText does not ask controls of another thread.
     wchar_t text[2048] = {};
     SendMessageW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text));
-    return office::Utf8(text);
+    return office::Narrow(text);
 }
 
 BOOL CALLBACK CollectDialog(HWND window, LPARAM found) {

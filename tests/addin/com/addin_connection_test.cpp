@@ -147,11 +147,11 @@ TEST_F(AddinConnectionTest, CommandBarCarriesEverySettingAndIsReusedOnTheNextSta
     for (int i = 0; i < 6; ++i) {
         const office::BarButtonSpec& spec = office::kBarButtons[i];
         auto& c = controls[i];
-        EXPECT_EQ(c->Stored(L"Caption").ToText("Caption"), office::Utf8(spec.caption));
-        EXPECT_EQ(c->Stored(L"Tag").ToText("Tag"), office::Utf8(spec.tag));
+        EXPECT_EQ(c->Stored(L"Caption").ToText("Caption"), office::Narrow(spec.caption));
+        EXPECT_EQ(c->Stored(L"Tag").ToText("Tag"), office::Narrow(spec.tag));
         EXPECT_EQ(c->Stored(L"Style").ToInt("Style"), spec.style);
-        EXPECT_EQ(c->Stored(L"TooltipText").ToText("Tip"), office::Utf8(spec.tooltip));
-        EXPECT_EQ(c->Stored(L"DescriptionText").ToText("D"), office::Utf8(spec.description));
+        EXPECT_EQ(c->Stored(L"TooltipText").ToText("Tip"), office::Narrow(spec.tooltip));
+        EXPECT_EQ(c->Stored(L"DescriptionText").ToText("D"), office::Narrow(spec.description));
         EXPECT_EQ(Bool(c->Stored(L"BeginGroup")), spec.begin_group);
         EXPECT_EQ(Bool(c->Stored(L"Visible")), i != 4) << i;  // "InfoPath..." only in InfoPath
         EXPECT_EQ(c->Stored(L"Picture").Type(), VT_DISPATCH);
@@ -310,7 +310,7 @@ TEST_F(AddinConnectionTest, RibbonXmlOnlyForWorkbookAndDocumentRibbons) {
     office::Bstr xml;
     for (const wchar_t* id : {L"Microsoft.Excel.Workbook", L"Microsoft.Word.Document"}) {
         ASSERT_EQ(addin.connection().GetCustomUI(office::Bstr(id).Get(), xml.Put()), S_OK);
-        EXPECT_EQ(xml.Utf8(), office::RibbonXml());
+        EXPECT_EQ(xml.Narrow(), office::RibbonXml());
     }
     for (const wchar_t* id : {L"Microsoft.Outlook.Mail.Read", L""}) {
         ASSERT_EQ(addin.connection().GetCustomUI(office::Bstr(id).Get(), xml.Put()), S_OK);
