@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "addin_module.h"
+#include "com_object.h"
 #include "command_bar.h"
 #include "dispatch.h"
 #include "dispatch_office_host.h"
@@ -104,21 +105,10 @@ struct AddinConnection::Session : public CommandSurface {
 };
 
 // IDTExtensibility2 of the add-in object: a part whose identity is the outer object's.
-class AddinConnection::Extensibility : public IDTExtensibility2 {
+class AddinConnection::Extensibility : public ObjectPart<WithoutTypeInfo<IDTExtensibility2>> {
 public:
-    explicit Extensibility(AddinConnection& owner) : owner_(owner) {}
+    explicit Extensibility(AddinConnection& owner) : ObjectPart(owner.outer_), owner_(owner) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        return owner_.outer_->QueryInterface(iid, out);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return owner_.outer_->AddRef(); }
-    ULONG STDMETHODCALLTYPE Release() override { return owner_.outer_->Release(); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                             DISPID* ids) override {
         static constexpr const wchar_t* kNames[] = {L"OnConnection", L"OnDisconnection",
@@ -169,21 +159,10 @@ private:
 
 // IRibbonExtensibility of the add-in object. Office calls the ribbon's callbacks by name on
 // the object it got from this QueryInterface, so this part serves them too.
-class AddinConnection::Ribbon : public IRibbonExtensibility {
+class AddinConnection::Ribbon : public ObjectPart<WithoutTypeInfo<IRibbonExtensibility>> {
 public:
-    explicit Ribbon(AddinConnection& owner) : owner_(owner) {}
+    explicit Ribbon(AddinConnection& owner) : ObjectPart(owner.outer_), owner_(owner) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        return owner_.outer_->QueryInterface(iid, out);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return owner_.outer_->AddRef(); }
-    ULONG STDMETHODCALLTYPE Release() override { return owner_.outer_->Release(); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                             DISPID* ids) override {
         if (!names || !ids || count == 0) return E_INVALIDARG;

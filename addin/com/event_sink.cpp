@@ -2,42 +2,18 @@
 
 #include <memory>
 
+#include "com_object.h"
 #include "dispatch.h"
 
 namespace vexo::office {
 namespace {
 
 // Answers IUnknown, IDispatch and the event interface; events arrive through Invoke.
-class EventSink final : public IDispatch {
+class EventSink final : public ComObject<WithoutTypeInfo<IDispatch>> {
 public:
     EventSink(REFIID events, EventHandler handler)
         : events_(events), handler_(std::move(handler)) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            IsEqualIID(iid, events_)) {
-            *out = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (n == 0) delete this;
-        return n;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (count) *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                                      EXCEPINFO*, UINT*) override {
         // The handler reports its own failures; nothing may unwind into the host.
@@ -49,9 +25,12 @@ public:
     }
 
 private:
+    bool Answers(REFIID iid) const override {
+        return IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, events_);
+    }
+
     IID events_;
     EventHandler handler_;
-    ULONG refs_ = 1;
 };
 
 }  // namespace

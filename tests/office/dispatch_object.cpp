@@ -4,6 +4,8 @@
 
 #include <cwchar>
 
+#include "com_object.h"
+
 namespace vexo::fake {
 
 using office::Narrow;
@@ -46,25 +48,10 @@ const VARIANT* Arg(const Args& args, size_t index) {
 }
 
 // One event interface of one object: the advised sinks by cookie.
-class ConnectionPoint final : public IConnectionPoint {
+class ConnectionPoint final : public office::ComObject<IConnectionPoint> {
 public:
     ConnectionPoint(DispatchObject* owner, REFIID events) : owner_(owner), events_(events) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IConnectionPoint)) {
-            *out = static_cast<IConnectionPoint*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (n == 0) delete this;
-        return n;
-    }
     HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
         *iid = events_;
         return S_OK;
@@ -107,7 +94,8 @@ public:
     }
 
 private:
-    ULONG refs_ = 1;
+    bool Answers(REFIID iid) const override { return IsEqualIID(iid, IID_IConnectionPoint); }
+
     DispatchObject* owner_;
     IID events_;
     DWORD next_cookie_ = 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "com_object.h"
 #include "dispatch.h"
 
 namespace vexo::fake {
@@ -26,34 +27,9 @@ Variant Of(const ComPtr<DispatchObject>& object) {
 }
 
 // IRibbonUI as Office hands it to onLoad: records the controls it is told to refresh.
-class RibbonUI final : public office::IRibbonUI {
+class RibbonUI final : public office::ComObject<office::WithoutTypeInfo<office::IRibbonUI>> {
 public:
     explicit RibbonUI(std::vector<std::wstring>& log) : log_(log) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            IsEqualIID(iid, office::IID_IRibbonUI)) {
-            *out = this;
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (n == 0) delete this;
-        return n;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        return E_NOTIMPL;
-    }
     HRESULT STDMETHODCALLTYPE Invalidate() override { return log_.push_back(L"*"), S_OK; }
     HRESULT STDMETHODCALLTYPE InvalidateControl(BSTR id) override {
         log_.push_back(id ? id : L"");
@@ -61,38 +37,17 @@ public:
     }
 
 private:
+    bool Answers(REFIID iid) const override {
+        return IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, office::IID_IRibbonUI);
+    }
+
     std::vector<std::wstring>& log_;
-    ULONG refs_ = 1;
 };
 
-class RibbonControl final : public office::IRibbonControl {
+class RibbonControl final
+    : public office::ComObject<office::WithoutTypeInfo<office::IRibbonControl>> {
 public:
     explicit RibbonControl(std::string id) : id_(std::move(id)) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            IsEqualIID(iid, office::IID_IRibbonControl)) {
-            *out = this;
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --refs_;
-        if (n == 0) delete this;
-        return n;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        return E_NOTIMPL;
-    }
     HRESULT STDMETHODCALLTYPE get_Id(BSTR* id) override {
         *id = Bstr::FromUtf8(id_).Detach();
         return S_OK;
@@ -107,8 +62,11 @@ public:
     }
 
 private:
+    bool Answers(REFIID iid) const override {
+        return IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, office::IID_IRibbonControl);
+    }
+
     std::string id_;
-    ULONG refs_ = 1;
 };
 
 }  // namespace
