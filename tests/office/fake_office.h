@@ -132,4 +132,18 @@ public:
 // Runs the thread's message loop for `ms` (timers fire meanwhile).
 void PumpMessages(int ms);
 
+// Every host a test should see Vexo in, with the application text its log lines carry.
+struct HostCase {
+    FakeOffice::Kind kind;
+    const char* version;
+    const char* application;
+};
+inline const HostCase kEveryHost[] = {
+    {FakeOffice::Kind::Excel, "11.0", "Excel 11.0"},
+    {FakeOffice::Kind::Excel, "12.0", "Excel 12.0"},
+    {FakeOffice::Kind::Word, "11.0", "Word 11.0"},
+    {FakeOffice::Kind::Word, "12.0", "Word 12.0"},
+    {FakeOffice::Kind::InfoPath, "12.0", "InfoPath 12.0"},
+};
+
 }  // namespace vexo::fake

@@ -17,6 +17,8 @@ namespace vexo::testing {
 namespace {
 
 using fake::FakeOffice;
+using fake::HostCase;
+using fake::kEveryHost;
 using Kind = FakeOffice::Kind;
 constexpr wchar_t kBar[] = L"Ostrak Vexo";
 constexpr wchar_t kProgId[] = L"Vexo.VexoClass";
@@ -30,12 +32,6 @@ protected:
 
     fake::ComApartment apartment;
     fake::MessageBoxes boxes;
-};
-
-struct HostCase {
-    Kind kind;
-    const char* version;
-    const char* application;
 };
 
 class InEachHost : public OfficeDllTest, public ::testing::WithParamInterface<HostCase> {};
@@ -94,12 +90,7 @@ TEST_P(InEachHost, NumberInsertedLoggedStoredAndSavedUnder) {
     EXPECT_EQ(office.DisconnectAddin(), S_OK);
 }
 
-INSTANTIATE_TEST_SUITE_P(Hosts, InEachHost,
-                         ::testing::Values(HostCase{Kind::Excel, "11.0", "Excel 11.0"},
-                                           HostCase{Kind::Excel, "12.0", "Excel 12.0"},
-                                           HostCase{Kind::Word, "11.0", "Word 11.0"},
-                                           HostCase{Kind::Word, "12.0", "Word 12.0"},
-                                           HostCase{Kind::InfoPath, "12.0", "InfoPath 12.0"}));
+INSTANTIATE_TEST_SUITE_P(Hosts, InEachHost, ::testing::ValuesIn(kEveryHost));
 
 TEST_F(OfficeDllTest, MacroReachesTheConnectedObjectThroughComAddIns) {
     FakeOffice office(Kind::Word, "11.0");

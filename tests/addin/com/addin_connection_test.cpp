@@ -20,6 +20,8 @@ namespace vexo::testing {
 namespace {
 
 using fake::FakeOffice;
+using fake::HostCase;
+using fake::kEveryHost;
 using Kind = FakeOffice::Kind;
 using office::kBarName;
 
@@ -74,12 +76,6 @@ protected:
     }
 };
 
-struct HostCase {
-    Kind kind;
-    const char* version;
-    const char* application;  // the log's application text
-};
-
 class EachHost : public AddinConnectionTest, public ::testing::WithParamInterface<HostCase> {};
 
 TEST_P(EachHost, InsertsNumberLogsItAndSavesUnderIt) {
@@ -125,12 +121,7 @@ TEST_P(EachHost, InsertsNumberLogsItAndSavesUnderIt) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Hosts, EachHost,
-                         ::testing::Values(HostCase{Kind::Excel, "11.0", "Excel 11.0"},
-                                           HostCase{Kind::Excel, "12.0", "Excel 12.0"},
-                                           HostCase{Kind::Word, "11.0", "Word 11.0"},
-                                           HostCase{Kind::Word, "12.0", "Word 12.0"},
-                                           HostCase{Kind::InfoPath, "12.0", "InfoPath 12.0"}));
+INSTANTIATE_TEST_SUITE_P(Hosts, EachHost, ::testing::ValuesIn(kEveryHost));
 
 TEST_F(AddinConnectionTest, CommandBarCarriesEverySettingAndIsReusedOnTheNextStart) {
     FakeOffice office(Kind::Word, "11.0");
